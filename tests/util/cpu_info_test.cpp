@@ -1,0 +1,317 @@
+#include "base/util/cpu_info.h"
+
+#include "tests/support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <map>
+#include <string>
+
+namespace {
+
+// Answers CPUID from a table and counts clock measurements.
+class FakeProbe : public CpuProbe {
+public:
+    FakeProbe(const char* vendor, uint32_t leaf1Eax, uint32_t leaf1Edx, uint32_t mhz = 0)
+        : mhz_(mhz)
+    {
+        CpuidRegisters leaf0;
+        leaf0.eax = 1;
+        std::memcpy(&leaf0.ebx, vendor, 4);
+        std::memcpy(&leaf0.edx, vendor + 4, 4);
+        std::memcpy(&leaf0.ecx, vendor + 8, 4);
+        leaves_[0] = leaf0;
+        leaves_[1].eax = leaf1Eax;
+        leaves_[1].edx = leaf1Edx;
+    }
+    void SetLeaf(uint32_t leaf, CpuidRegisters registers) { leaves_[leaf] = registers; }
+    void SetNoCpuid() { hasCpuid_ = false; }
+
+    bool HasCpuid() const override { return hasCpuid_; }
+    CpuidRegisters Cpuid(uint32_t leaf) const override
+    {
+        auto found = leaves_.find(leaf);
+        return found == leaves_.end() ? CpuidRegisters() : found->second;
+    }
+    uint32_t MeasureClockMhz() const override
+    {
+        ++measurements;
+        return mhz_;
+    }
+
+    mutable int measurements = 0;
+
+private:
+    std::map<uint32_t, CpuidRegisters> leaves_;
+    uint32_t mhz_;
+    bool hasCpuid_ = true;
+};
+
+constexpr uint32_t kTsc = 1u << 4;
+constexpr uint32_t kMmx = 1u << 23;
+constexpr uint32_t kSse = 1u << 25;
+constexpr uint32_t kSse2 = 1u << 26;
+constexpr uint32_t k3dNow = 1u << 31;
+constexpr uint32_t k3dNowExt = 1u << 30;
+
+CpuidRegisters Edx(uint32_t edx)
+{
+    CpuidRegisters r;
+    r.edx = edx;
+    return r;
+}
+
+CpuidRegisters Eax(uint32_t eax)
+{
+    CpuidRegisters r;
+    r.eax = eax;
+    return r;
+}
+
+TEST(CpuInfo, DescribesEachKnownVendorExactly)
+{
+    struct Case {
+        const char* name;
+        const char* vendor;
+        uint32_t leaf1Eax; // family, model and stepping fields
+        uint32_t leaf1Edx;
+        uint32_t extendedMax;
+        uint32_t extendedEdx;
+        uint32_t mhz;
+        const char* description;
+        uint8_t mmx, sse, sse2, amd3dnow, amd3dnowExt;
+        int32_t family, model, stepping;
+        int measurements;
+    };
+    const Case cases[] = {
+        {"intel, all extensions and a clock", "GenuineIntel", 0x6F2, kTsc | kMmx | kSse | kSse2, 0, 0, 2400,
+         "CPU is Intel MMX SSE SSE2 2400MHz", 1, 1, 1, 0, 0, 6, 15, 2, 1},
+        {"intel without a time-stamp counter is not timed", "GenuineIntel", 0x543, kMmx, 0, 0, 999,
+         "CPU is Intel MMX", 1, 0, 0, 0, 0, 5, 4, 3, 0},
+        {"intel with a clock that reads 0", "GenuineIntel", 0x0, kTsc | kSse, 0, 0, 0, "CPU is Intel SSE", 0, 1, 0,
+         0, 0, 0, 0, 0, 1},
+        {"intel ignores the 3DNow bits", "GenuineIntel", 0x0, kMmx, 0x80000008, k3dNow | k3dNowExt, 0,
+         "CPU is Intel MMX", 1, 0, 0, 0, 0, 0, 0, 0, 0},
+        {"amd with both 3DNow forms", "AuthenticAMD", 0x642, kTsc | kMmx | kSse, 0x80000001, k3dNow | k3dNowExt,
+         1000, "CPU is AMD MMX SSE 3DNow! 3DNow2! Family 6 Model 4 Step 2 1000MHz", 1, 1, 0, 1, 1, 6, 4, 2, 1},
+        {"amd without extended leaves has no 3DNow", "AuthenticAMD", 0xF4A, kMmx | kSse2, 0, k3dNow, 0,
+         "CPU is AMD MMX SSE2 Family 15 Model 4 Step 10", 1, 0, 1, 0, 0, 15, 4, 10, 0},
+        {"amd with only the extended form", "AuthenticAMD", 0x0, 0, 0x80000001, k3dNowExt, 0,
+         "CPU is AMD 3DNow2! Family 0 Model 0 Step 0", 0, 0, 0, 0, 1, 0, 0, 0, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        FakeProbe probe(c.vendor, c.leaf1Eax, c.leaf1Edx, c.mhz);
+        probe.SetLeaf(0x80000000u, Eax(c.extendedMax));
+        probe.SetLeaf(0x80000001u, Edx(c.extendedEdx));
+        CpuInfo info;
+        EXPECT_TRUE(info.Detect(probe));
+        EXPECT_STREQ(info.description, c.description);
+        EXPECT_EQ(info.mmx, c.mmx);
+        EXPECT_EQ(info.sse, c.sse);
+        EXPECT_EQ(info.sse2, c.sse2);
+        EXPECT_EQ(info.amd3dnow, c.amd3dnow);
+        EXPECT_EQ(info.amd3dnowExt, c.amd3dnowExt);
+        EXPECT_EQ(info.family, c.family);
+        EXPECT_EQ(info.model, c.model);
+        EXPECT_EQ(info.stepping, c.stepping);
+        EXPECT_EQ(probe.measurements, c.measurements);
+    }
+}
+
+TEST(CpuInfo, OtherVendorsSucceedWithoutTouchingTheRecord)
+{
+    FakeProbe probe("CyrixInstead", 0x543, kTsc | kMmx | kSse, 200);
+    CpuInfo fresh;
+    EXPECT_TRUE(fresh.Detect(probe));
+    EXPECT_EQ(fresh.mmx, 0);
+    EXPECT_EQ(fresh.sse, 0);
+    EXPECT_STREQ(fresh.description, "");
+    EXPECT_EQ(probe.measurements, 0) << "no clock wait for a vendor without a reading";
+
+    CpuInfo earlier;
+    earlier.family = 9;
+    std::strcpy(earlier.description, "kept");
+    EXPECT_TRUE(earlier.Detect(probe));
+    EXPECT_EQ(earlier.family, 9);
+    EXPECT_STREQ(earlier.description, "kept");
+}
+
+TEST(CpuInfo, NoCpuidFailsWithItsDescription)
+{
+    FakeProbe probe("GenuineIntel", 0x6F2, kMmx);
+    probe.SetNoCpuid();
+    CpuInfo info;
+    info.mmx = 1;
+    EXPECT_FALSE(info.Detect(probe));
+    EXPECT_STREQ(info.description, "CPU doesn't support CPUID order");
+    EXPECT_EQ(info.mmx, 1) << "only the description changes";
+}
+
+TEST(CpuInfo, MmxComesFromTheFeatureBitWhateverTheVendor)
+{
+    struct Case {
+        const char* vendor;
+        uint32_t edx;
+        bool cpuid;
+        bool expected;
+    };
+    const Case cases[] = {
+        {"GenuineIntel", kMmx, true, true},   {"AuthenticAMD", kMmx, true, true},
+        {"CyrixInstead", kMmx, true, true},   {"CentaurHauls", kMmx | kSse, true, true},
+        {"GenuineIntel", kSse, true, false},  {"GenuineIntel", kMmx, false, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.vendor) + (c.cpuid ? "" : " without CPUID"));
+        FakeProbe probe(c.vendor, 0, c.edx);
+        if (!c.cpuid)
+            probe.SetNoCpuid();
+        EXPECT_EQ(ProcessorHasMmx(probe), c.expected);
+    }
+
+    FakeProbe noLeaf1("GenuineIntel", 0, kMmx);
+    noLeaf1.SetLeaf(0, Eax(0));
+    EXPECT_FALSE(ProcessorHasMmx(noLeaf1)) << "leaf 1 is not read when leaf 0 says it is missing";
+}
+
+TEST(CpuInfo, RealProcessorAnswers)
+{
+    const CpuProbe& probe = ProcessorProbe();
+    ASSERT_TRUE(probe.HasCpuid());
+    const CpuidRegisters leaf0 = probe.Cpuid(0);
+    EXPECT_GE(leaf0.eax, 1u);
+    char vendor[13] = {};
+    std::memcpy(vendor, &leaf0.ebx, 4);
+    std::memcpy(vendor + 4, &leaf0.edx, 4);
+    std::memcpy(vendor + 8, &leaf0.ecx, 4);
+    for (char ch : std::string(vendor, 12))
+        EXPECT_TRUE(ch >= 0x20 && ch < 0x7F) << "vendor " << vendor;
+    EXPECT_TRUE(ProcessorHasMmx(probe)) << "every x86-64 processor has MMX";
+    EXPECT_GT(probe.MeasureClockMhz(), 0u);
+}
+
+// A record with every field set, to follow through the file.
+CpuInfo SampleRecord()
+{
+    CpuInfo info;
+    info.sse = 1;
+    info.mmx = 1;
+    info.amd3dnowExt = 1;
+    info.stepping = 0x01020304;
+    info.family = -2;
+    info.model = 15;
+    std::strcpy(info.description, "CPU is AMD MMX");
+    return info;
+}
+
+std::string FileBytes(const std::string& path)
+{
+    std::string bytes;
+    EXPECT_TRUE(ReadWholeFile(path, bytes));
+    return bytes;
+}
+
+TEST(CpuInfo, FileHasTheMagicAndTheRecordLayout)
+{
+    TempDir dir;
+    const CpuInfo info = SampleRecord();
+    ASSERT_TRUE(info.Save(dir.File("cpu.bin")));
+    const std::string bytes = FileBytes(dir.File("cpu.bin"));
+    ASSERT_EQ(bytes.size(), 548u);
+    EXPECT_EQ(bytes.substr(0, 16), "PROCESSORINFO01_");
+    EXPECT_EQ(bytes.substr(16, 8), std::string("\x01\x00\x01\x00\x01\x00\x00\x00", 8)) << "flags and padding";
+    EXPECT_EQ(bytes.substr(24, 12), std::string("\x04\x03\x02\x01\xFE\xFF\xFF\xFF\x0F\x00\x00\x00", 12));
+    EXPECT_EQ(bytes.substr(36, 15), std::string("CPU is AMD MMX\0", 15));
+    EXPECT_EQ(bytes.substr(51), std::string(548 - 51, '\0'));
+
+    CpuInfo loaded;
+    ASSERT_TRUE(loaded.Load(dir.File("cpu.bin")));
+    uint8_t original[CpuInfo::kRecordSize];
+    uint8_t restored[CpuInfo::kRecordSize];
+    info.ToBytes(original);
+    loaded.ToBytes(restored);
+    EXPECT_EQ(0, std::memcmp(original, restored, sizeof original));
+}
+
+TEST(CpuInfo, ForwardSlashesBecomeBackslashes)
+{
+    TempDir dir;
+    std::string path = dir.File("slashed.bin");
+    for (char& ch : path)
+        if (ch == '\\')
+            ch = '/';
+    ASSERT_TRUE(SampleRecord().Save(path));
+    EXPECT_EQ(FileBytes(dir.File("slashed.bin")).size(), 548u);
+    CpuInfo loaded;
+    EXPECT_TRUE(loaded.Load(path));
+    EXPECT_EQ(loaded.family, -2);
+}
+
+TEST(CpuInfo, BadFilesLeaveTheRecordAlone)
+{
+    TempDir dir;
+    std::string good;
+    ASSERT_TRUE(SampleRecord().Save(dir.File("good.bin")));
+    good = FileBytes(dir.File("good.bin"));
+
+    struct Case {
+        const char* name;
+        std::string bytes;
+        bool loads;
+    };
+    std::string wrongMagic = good;
+    wrongMagic[15] = '2';
+    const Case cases[] = {
+        {"wrong magic", wrongMagic, false},
+        {"shorter than the magic", good.substr(0, 10), false},
+        {"empty", std::string(), false},
+        {"magic alone", good.substr(0, 16), true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_TRUE(WriteWholeFile(dir.File("bad.bin"), c.bytes));
+        CpuInfo info;
+        info.model = 77;
+        std::strcpy(info.description, "before");
+        EXPECT_EQ(info.Load(dir.File("bad.bin")), c.loads);
+        EXPECT_EQ(info.model, 77);
+        EXPECT_STREQ(info.description, "before");
+    }
+
+    CpuInfo missing;
+    EXPECT_FALSE(missing.Load(dir.File("missing.bin")));
+    EXPECT_FALSE(SampleRecord().Save(dir.File("no-such-folder\\cpu.bin")));
+}
+
+TEST(CpuInfo, ShortFileChangesOnlyTheBytesItHolds)
+{
+    TempDir dir;
+    std::string good;
+    ASSERT_TRUE(SampleRecord().Save(dir.File("good.bin")));
+    good = FileBytes(dir.File("good.bin"));
+    // Magic, the flags, the padding and two bytes of the stepping.
+    ASSERT_TRUE(WriteWholeFile(dir.File("short.bin"), good.substr(0, 16 + 10)));
+    CpuInfo info;
+    info.stepping = 0x7F7F7F7F;
+    info.family = 5;
+    std::strcpy(info.description, "old");
+    ASSERT_TRUE(info.Load(dir.File("short.bin")));
+    EXPECT_EQ(info.sse, 1);
+    EXPECT_EQ(info.amd3dnowExt, 1);
+    EXPECT_EQ(info.stepping, 0x7F7F0304);
+    EXPECT_EQ(info.family, 5);
+    EXPECT_STREQ(info.description, "old");
+}
+
+TEST(CpuInfo, LoadedDescriptionIsAlwaysTerminated)
+{
+    TempDir dir;
+    std::string bytes = std::string("PROCESSORINFO01_") + std::string(20, '\0') + std::string(512, 'x');
+    ASSERT_TRUE(WriteWholeFile(dir.File("long.bin"), bytes));
+    CpuInfo info;
+    ASSERT_TRUE(info.Load(dir.File("long.bin")));
+    EXPECT_EQ(std::strlen(info.description), 511u);
+}
+
+} // namespace
