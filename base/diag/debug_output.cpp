@@ -1,0 +1,73 @@
+#include "base/diag/debug_output.h"
+
+#include "base/diag/bounded_format.h"
+
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+const char kDebugLogFileName[] = "DebugLF.DLF";
+
+namespace {
+
+const size_t kDebugTextSize = 2048;
+const size_t kFatalTextSize = 516;
+const size_t kSystemMessageSize = 4096;
+
+} // namespace
+
+void DebugPrintf(const char* format, ...)
+{
+    if (format == nullptr)
+        return;
+    char text[kDebugTextSize];
+    va_list args;
+    va_start(args, format);
+    FormatBoundedV(text, sizeof text, format, args);
+    va_end(args);
+    OutputDebugStringA(text);
+}
+
+void DebugLogPrintf(const char* format, ...)
+{
+    if (format == nullptr)
+        return;
+    char text[kDebugTextSize];
+    va_list args;
+    va_start(args, format);
+    FormatBoundedV(text, sizeof text, format, args);
+    va_end(args);
+    FILE* file = std::fopen(kDebugLogFileName, "a");
+    if (file == nullptr)
+        return;
+    std::fputs(text, file);
+    std::fclose(file);
+}
+
+void FatalError(const char* message, const char* sourceFile, int line)
+{
+    if (message == nullptr)
+        message = "";
+    if (sourceFile == nullptr)
+        sourceFile = "";
+    const char* backslash = std::strrchr(sourceFile, '\\');
+    const char* fileName = backslash ? backslash + 1 : sourceFile;
+    char text[kFatalTextSize];
+    FormatBounded(text, sizeof text,
+                  "復帰できないエラーが出ました。\nＯＫを押すとプログラムを終了します。\nファイル名: %s\n行数: %d\n%s",
+                  fileName, line, message);
+    MessageBoxA(nullptr, text, "致命的なエラー", MB_SETFOREGROUND | MB_ICONERROR);
+    std::exit(-1);
+}
+
+void ReportLastError()
+{
+    const DWORD code = GetLastError();
+    char text[kSystemMessageSize] = {};
+    FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM, nullptr, code, MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT),
+                   text, sizeof text, nullptr);
+    text[sizeof text - 1] = '\0';
+    OutputDebugStringA(text);
+}

@@ -1,0 +1,105 @@
+#include "base/diag/error_report.h"
+
+#include "base/diag/bounded_format.h"
+
+#include <cstdarg>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+const size_t kReportTextSize = 4096;
+
+} // namespace
+
+ErrorReport& ErrorReport::Instance()
+{
+    static ErrorReport report;
+    return report;
+}
+
+void ErrorReport::Compose()
+{
+    char line[16];
+    std::snprintf(line, sizeof line, "%d", static_cast<int>(line_));
+    composed_.clear();
+    if (flags_ & kWithSourceFile)
+        composed_ += sourceFile_;
+    if (flags_ & kWithLine)
+        composed_ += std::string("(") + line + ")";
+    if (flags_ & kWithExtra)
+        composed_ += extra_;
+    composed_ += message_.c_str();
+}
+
+void ErrorReport::Dispatch()
+{
+    Compose();
+    if (flags_ & kToDebugger)
+        OutputDebugStringA(composed_.c_str());
+    if (flags_ & kToLogFile) {
+        if (FILE* file = std::fopen(logFile_.c_str(), "a")) {
+            std::fputs(composed_.c_str(), file);
+            std::fclose(file);
+        }
+    }
+    if (flags_ & kToFatalBox) {
+        MessageBoxA(owner_, composed_.c_str(), caption_.c_str(), MB_SETFOREGROUND | MB_ICONERROR);
+        std::exit(-1);
+    }
+    if (flags_ & kToBox)
+        MessageBoxA(owner_, composed_.c_str(), caption_.c_str(), MB_SETFOREGROUND | MB_ICONERROR);
+}
+
+void ErrorReport::SetMessageFromFormat(const char* format, va_list args)
+{
+    char text[kReportTextSize];
+    FormatBoundedV(text, sizeof text, format, args);
+    message_ = text;
+}
+
+void ErrorReport::ReportAt(const char* sourceFile, int32_t line, const char* format, ...)
+{
+    if (format == nullptr)
+        return;
+    va_list args;
+    va_start(args, format);
+    SetMessageFromFormat(format, args);
+    va_end(args);
+    sourceFile_ = sourceFile ? sourceFile : "";
+    line_ = line;
+    Dispatch();
+}
+
+void ErrorReport::Report(const char* format, ...)
+{
+    if (format == nullptr)
+        return;
+    va_list args;
+    va_start(args, format);
+    SetMessageFromFormat(format, args);
+    va_end(args);
+    Dispatch();
+}
+
+void ErrorReport::Put(const char* text)
+{
+    if (text == nullptr)
+        return;
+    message_ = text;
+    DispatchIfLineEnd();
+}
+
+void ErrorReport::Append(const char* text)
+{
+    if (text == nullptr)
+        return;
+    message_ += text;
+    DispatchIfLineEnd();
+}
+
+void ErrorReport::DispatchIfLineEnd()
+{
+    if (message_.find('\n') != std::string::npos)
+        Dispatch();
+}
