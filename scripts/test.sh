@@ -22,6 +22,7 @@ cmake --build "$build/i686" -j "$jobs"
 
 . "$root/scripts/lib/session.sh"
 session_start "$build/x86_64/wine"
+session_start_pop3 "$build/x86_64/pop3"
 
 echo "== x86_64 test build"
 configure "$build/x86_64" x86_64 -DACCESSORY_BUILD_TESTS=ON

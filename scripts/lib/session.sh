@@ -3,10 +3,18 @@
 #   session_start STATE_DIR   prepares the Wine prefix, starts the Wine
 #                             server detached, and an Xvfb display when
 #                             no display is given.
+#   session_start_pop3 DIR    starts a Dovecot POP3 server on 127.0.0.1
+#                             from a config of its own under DIR, with one
+#                             mailbox of known content, and exports its
+#                             port, account and mailbox figures as
+#                             ACCESSORY_POP3_* for the mail tests.
 
 session_cleanup() {
   if [ -n "${SESSION_STATE:-}" ]; then
     WINEPREFIX="$SESSION_STATE/prefix" wineserver -k >/dev/null 2>&1 || true
+  fi
+  if [ -n "${SESSION_POP3_PIDFILE:-}" ] && [ -s "$SESSION_POP3_PIDFILE" ]; then
+    kill "$(cat "$SESSION_POP3_PIDFILE")" >/dev/null 2>&1 || true
   fi
   if [ -n "${SESSION_XVFB_PID:-}" ]; then
     kill "$SESSION_XVFB_PID" >/dev/null 2>&1 || true
@@ -49,4 +57,63 @@ session_start() {
   HOME="$HOME_FOR_WINE" WINEDEBUG=-all wineserver -p </dev/null >/dev/null 2>&1
   HOME="$HOME_FOR_WINE" WINEDEBUG=-all LANG=ja_JP.UTF-8 wine cmd /c exit </dev/null >/dev/null 2>&1
   unset WINEPREFIX
+}
+
+session_start_pop3() {
+  local dir=$1 port message
+  rm -rf "$dir"
+  mkdir -p "$dir/run" "$dir/state" "$dir/mail/new" "$dir/mail/cur" "$dir/mail/tmp"
+  port=$(python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
+  export ACCESSORY_POP3_PORT=$port ACCESSORY_POP3_USER=tester ACCESSORY_POP3_PASSWORD=letmein
+  printf '%s:{PLAIN}%s\n' "$ACCESSORY_POP3_USER" "$ACCESSORY_POP3_PASSWORD" >"$dir/users"
+  # Two messages with CR LF line ends, so their size on disk is the size
+  # the server reports.
+  for message in 1 2; do
+    printf 'From: sender@example.test\r\nSubject: test %s\r\n\r\nBody of message %s.\r\n' \
+      "$message" "$message" >"$dir/mail/new/$message.test:2,"
+  done
+  export ACCESSORY_POP3_MESSAGES=2
+  ACCESSORY_POP3_OCTETS=$(cat "$dir"/mail/new/* | wc -c)
+  export ACCESSORY_POP3_OCTETS
+  chown -R nobody:nogroup "$dir/mail"
+  cat >"$dir/dovecot.conf" <<EOF
+protocols = pop3
+listen = 127.0.0.1
+base_dir = $dir/run
+state_dir = $dir/state
+log_path = $dir/dovecot.log
+ssl = no
+disable_plaintext_auth = no
+auth_failure_delay = 0
+default_internal_user = nobody
+default_login_user = nobody
+mail_location = maildir:$dir/mail
+passdb {
+  driver = passwd-file
+  args = scheme=PLAIN $dir/users
+}
+userdb {
+  driver = static
+  args = uid=nobody gid=nogroup
+}
+service pop3-login {
+  chroot =
+  inet_listener pop3 {
+    port = $port
+  }
+}
+service anvil {
+  chroot =
+}
+EOF
+  SESSION_POP3_PIDFILE="$dir/run/master.pid"
+  dovecot -c "$dir/dovecot.conf" </dev/null >"$dir/start.log" 2>&1 ||
+    { echo "session: dovecot did not start (see $dir)" >&2; return 1; }
+  for _ in $(seq 100); do
+    python3 -c 'import socket, sys; socket.create_connection(("127.0.0.1", int(sys.argv[1])), 1)' "$port" \
+      2>/dev/null && return 0
+    sleep 0.1
+  done
+  echo "session: dovecot does not answer on port $port (see $dir)" >&2
+  return 1
 }

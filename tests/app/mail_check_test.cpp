@@ -189,6 +189,25 @@ TEST(CheckMail, UsesTheLow16BitsOfThePort)
     }
 }
 
+// The mailbox of the Dovecot server that scripts/test.sh starts
+// (session_start_pop3 in scripts/lib/session.sh).
+TEST(CheckMail, CountsTheMailboxOfARealServer)
+{
+    const char* port = std::getenv("ACCESSORY_POP3_PORT");
+    ASSERT_NE(port, nullptr) << "no POP3 server: call session_start_pop3 before running the tests";
+    SettingsRecord account = Account(std::atoi(port), std::getenv("ACCESSORY_POP3_USER"),
+                                     std::getenv("ACCESSORY_POP3_PASSWORD"));
+    account.server = "localhost";
+    int size = kSizeUntouched;
+    EXPECT_EQ(CheckMail(account, &size), std::atoi(std::getenv("ACCESSORY_POP3_MESSAGES")));
+    EXPECT_EQ(size, std::atoi(std::getenv("ACCESSORY_POP3_OCTETS")));
+
+    account.password += "-wrong";
+    size = kSizeUntouched;
+    EXPECT_EQ(CheckMail(account, &size), kMailLoginRefused);
+    EXPECT_EQ(size, kSizeUntouched);
+}
+
 TEST(CheckMail, ReportsUnknownHostsAndClosedPorts)
 {
     int size = kSizeUntouched;
