@@ -12,19 +12,6 @@ namespace {
 
 const SettingsStringOffsets kQuenna = EditionParameters{}.settingsStringOffsets;
 
-std::vector<uint8_t> HexBytes(const char* text)
-{
-    std::vector<uint8_t> bytes;
-    for (const char* p = text; *p != '\0';) {
-        char* end = nullptr;
-        bytes.push_back(static_cast<uint8_t>(std::strtoul(p, &end, 16)));
-        p = end;
-        while (*p == ' ')
-            ++p;
-    }
-    return bytes;
-}
-
 // The filler byte drawn for offset o when draw k gives k * 7 + 3.
 uint8_t CountingFillerByte(size_t offset)
 {

@@ -4,7 +4,31 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <cstdlib>
 #include <cstring>
+#include <string>
+#include <vector>
+
+// Bytes written as hexadecimal pairs separated by blanks: "83 4E 95 D2".
+inline std::vector<uint8_t> HexBytes(const char* text)
+{
+    std::vector<uint8_t> bytes;
+    for (const char* p = text; *p != '\0';) {
+        char* end = nullptr;
+        bytes.push_back(static_cast<uint8_t>(std::strtoul(p, &end, 16)));
+        p = end;
+        while (*p == ' ')
+            ++p;
+    }
+    return bytes;
+}
+
+inline std::string HexText(const char* text)
+{
+    const std::vector<uint8_t> bytes = HexBytes(text);
+    return std::string(bytes.begin(), bytes.end());
+}
 
 // A record with every field away from its default, so that a field that is
 // lost or misplaced shows.
