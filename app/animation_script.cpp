@@ -1,0 +1,116 @@
+#include "app/animation_script.h"
+
+#include "base/util/byte_reader.h"
+
+#include <cstdint>
+#include <utility>
+
+namespace {
+
+// Counted strings and the fixed fields of one record, without the names'
+// bytes: no record can be shorter, which bounds the frame count by the
+// entry size before anything is allocated for it.
+size_t ShortestRecord(int32_t version)
+{
+    const size_t counts = 3 * 4;
+    const size_t fields = version >= 2 ? 5 * 4 : 3 * 4;
+    return counts + fields;
+}
+
+bool ReadName(ByteReader& reader, std::string& name)
+{
+    int32_t length = 0;
+    if (!reader.ReadI32LE(length) || length < 0)
+        return false;
+    const uint8_t* bytes = nullptr;
+    if (!reader.View(static_cast<size_t>(length), bytes))
+        return false;
+    name.assign(reinterpret_cast<const char*>(bytes), static_cast<size_t>(length));
+    return true;
+}
+
+bool ReadFrame(ByteReader& reader, int32_t version, ScriptFrame& frame)
+{
+    if (!ReadName(reader, frame.imageName) || !ReadName(reader, frame.soundName) ||
+        !ReadName(reader, frame.maskName))
+        return false;
+    reader.ReadU32LE(frame.durationMs);
+    reader.ReadI32LE(frame.maskX);
+    reader.ReadI32LE(frame.maskY);
+    if (version >= 2) {
+        reader.ReadI32LE(frame.imageX);
+        reader.ReadI32LE(frame.imageY);
+    }
+    return reader.Ok();
+}
+
+void PutU32(std::vector<uint8_t>& out, uint32_t value)
+{
+    for (int shift = 0; shift < 32; shift += 8)
+        out.push_back(static_cast<uint8_t>(value >> shift));
+}
+
+void PutI32(std::vector<uint8_t>& out, int32_t value)
+{
+    PutU32(out, static_cast<uint32_t>(value));
+}
+
+void PutName(std::vector<uint8_t>& out, const std::string& name)
+{
+    PutI32(out, static_cast<int32_t>(name.size()));
+    out.insert(out.end(), name.begin(), name.end());
+}
+
+} // namespace
+
+bool ParseAnimationScript(const uint8_t* data, size_t size, AnimationScript& script)
+{
+    ByteReader reader(data, size);
+    AnimationScript parsed;
+    int32_t frameCount = 0;
+    reader.ReadI32LE(parsed.version);
+    reader.ReadI32LE(frameCount);
+    reader.ReadI32LE(parsed.width);
+    reader.ReadI32LE(parsed.height);
+    if (!reader.Ok() || frameCount < 0)
+        return false;
+    if (static_cast<size_t>(frameCount) > reader.Remaining() / ShortestRecord(parsed.version))
+        return false;
+    parsed.frames.resize(static_cast<size_t>(frameCount));
+    for (ScriptFrame& frame : parsed.frames) {
+        if (!ReadFrame(reader, parsed.version, frame))
+            return false;
+    }
+    if (parsed.version >= 3) {
+        uint8_t flag = 0;
+        if (!reader.ReadU8(flag))
+            return false;
+        parsed.voiceFlag = flag != 0 ? 1 : 0;
+    }
+    script = std::move(parsed);
+    return true;
+}
+
+std::vector<uint8_t> EncodeAnimationScript(const AnimationScript& script)
+{
+    std::vector<uint8_t> out;
+    PutI32(out, script.version);
+    PutI32(out, static_cast<int32_t>(script.frames.size()));
+    PutI32(out, script.width);
+    PutI32(out, script.height);
+    for (const ScriptFrame& frame : script.frames) {
+        PutName(out, frame.imageName);
+        PutName(out, frame.soundName);
+        PutName(out, frame.maskName);
+        PutU32(out, frame.durationMs);
+        PutI32(out, frame.maskX);
+        PutI32(out, frame.maskY);
+        if (script.version >= 2) {
+            PutI32(out, frame.imageX);
+            PutI32(out, frame.imageY);
+        }
+    }
+    if (script.version >= 3)
+        out.push_back(script.voiceFlag);
+    return out;
+}

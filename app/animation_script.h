@@ -1,0 +1,49 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// One frame record of a ".ttp" animation script, as stored: names without
+// their extensions, empty where the record has none.
+struct ScriptFrame {
+    std::string imageName;
+    std::string soundName;
+    // The picture drawn beneath the image.
+    std::string maskName;
+    uint32_t durationMs = 0;
+    int32_t maskX = 0;
+    int32_t maskY = 0;
+    // Stored from version 2 on; 0 in version 1 scripts.
+    int32_t imageX = 0;
+    int32_t imageY = 0;
+};
+
+// A whole animation script: the canvas size of every frame, the frames in
+// order and, from version 3 on, whether the voices play only when every
+// voice is wanted.
+struct AnimationScript {
+    int32_t version = 0;
+    int32_t width = 0;
+    int32_t height = 0;
+    std::vector<ScriptFrame> frames;
+    uint8_t voiceFlag = 0;
+};
+
+// Reads a script entry (already unpacked). The layout, all integers 32-bit
+// signed little-endian: version, frame count, width, height; the frame
+// records; from version 3 on one voice-flag byte. A record holds three
+// counted strings (length, then that many bytes; length 0 is no name):
+// image, sound and mask; then duration, mask x and y, and from version 2 on
+// image x and y.
+//
+// False, leaving script unchanged, when the entry is shorter than its header
+// and records say or holds a negative count or length. Bytes after the
+// script are ignored.
+bool ParseAnimationScript(const uint8_t* data, size_t size, AnimationScript& script);
+
+// The entry bytes of a script, laid out as ParseAnimationScript reads them:
+// the frame count is the number of frames, and the version decides which
+// fields are written.
+std::vector<uint8_t> EncodeAnimationScript(const AnimationScript& script);
