@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/behaviour_parameters.h"
+
 #include <cstdint>
 
 // The offsets of the three length words of the strings in setting.dat.
@@ -20,6 +22,9 @@ struct EditionParameters {
     // where its strings lie in setting.dat.
     const char* settingsFolderWord = "クエンナ編";
     SettingsStringOffsets settingsStringOffsets{335498, 445680, 124598};
+
+    // What the character does, and when; its tick.
+    BehaviourParameters behaviour;
 };
 
 const EditionParameters& Edition();

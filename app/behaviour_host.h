@@ -1,0 +1,48 @@
+#pragma once
+
+#include "app/millisecond_clock.h"
+
+#include <windows.h>
+
+#include <cstdint>
+
+// The settings a tick looks at.
+struct BehaviourSettings {
+    bool alarmOn = false;
+    bool alarmFired = false;
+    bool mailCheckOn = false;
+    bool reportConnectionErrors = false;
+    uint16_t alarmHour = 0;
+    uint16_t alarmMinute = 0;
+};
+
+// Everything the behaviour engine needs from the program around it: the
+// clocks, the cursor, the random draws, the mail check and the settings it
+// reads, and the effects of a tick on the animation slots and the window.
+// The program answers with the system and its windows; tests answer with
+// fakes that they set and read tick by tick.
+class BehaviourHost : public MillisecondClock {
+public:
+    virtual SYSTEMTIME LocalTime() = 0;
+    virtual POINT CursorPosition() = 0;
+    // One draw in [min, max] from the picker named by picker; each picker is
+    // its own generator, built and seeded at its first draw.
+    virtual int32_t Draw(int32_t picker, int32_t min, int32_t max) = 0;
+    // The mailbox's message count and size; a negative count is a failure
+    // code (-1 to -4). Blocks for the whole exchange.
+    virtual int32_t CheckMail(int32_t& mailboxSize) = 0;
+    virtual BehaviourSettings Settings() = 0;
+    virtual void MarkAlarmFired() = 0;
+
+    // Shows the slot's current frame (playing its pending voice).
+    virtual void UpdateSlot(int32_t slot) = 0;
+    // Moves the slot on when its frame's time is up; true when it went from
+    // a later frame back to its first.
+    virtual bool AdvanceSlot(int32_t slot) = 0;
+    virtual void RestartSlot(int32_t slot, bool rearmSounds) = 0;
+
+    virtual void SetTimerPeriod(uint32_t milliseconds) = 0;
+    virtual void ShowWindow() = 0;
+    // Asks the window to report a mail failure (WM_USER with this wParam).
+    virtual void PostMailError(uint32_t code) = 0;
+};
