@@ -341,6 +341,15 @@ TEST(BehaviourEngine, EachActionEndsByItsTimeOutOrClick)
     }
 }
 
+// Idle again, the normal timer, the window back at (100, 50).
+void ExpectWalkEndedAtItsStart(World& world)
+{
+    EXPECT_EQ(world.state.CurrentAction, 0);
+    EXPECT_EQ(world.state.WindowX, 100);
+    EXPECT_EQ(world.state.WindowY, 50);
+    EXPECT_THAT(world.host.Changes(), ElementsAre("restart 0 armed", "timer 100"));
+}
+
 TEST(BehaviourEngine, WalkFollowsTheCursorAndEndsBackAtItsStart)
 {
     World world;
@@ -366,10 +375,7 @@ TEST(BehaviourEngine, WalkFollowsTheCursorAndEndsBackAtItsStart)
     world.TickAt(walkBegun + 30000);
     EXPECT_EQ(world.state.CurrentAction, 3);
     world.TickAt(walkBegun + 30001);
-    EXPECT_EQ(world.state.CurrentAction, 0);
-    EXPECT_EQ(world.state.WindowX, 100);
-    EXPECT_EQ(world.state.WindowY, 50);
-    EXPECT_THAT(world.host.Changes(), ElementsAre("restart 0 armed", "timer 100"));
+    ExpectWalkEndedAtItsStart(world);
 }
 
 TEST(BehaviourEngine, ClickEndsAWalkAtOnce)
@@ -383,10 +389,7 @@ TEST(BehaviourEngine, ClickEndsAWalkAtOnce)
     world.host.events.clear();
     world.ClickAt(200, 100);
     world.TickAt(kStart + 30061);
-    EXPECT_EQ(world.state.CurrentAction, 0);
-    EXPECT_EQ(world.state.WindowX, 100);
-    EXPECT_EQ(world.state.WindowY, 50);
-    EXPECT_THAT(world.host.Changes(), ElementsAre("restart 0 armed", "timer 100"));
+    ExpectWalkEndedAtItsStart(world);
 }
 
 TEST(BehaviourEngine, WalkStepMovesTheCentreTowardTheCursor)
