@@ -16,34 +16,47 @@ const size_t kDebugTextSize = 2048;
 const size_t kFatalTextSize = 516;
 const size_t kSystemMessageSize = 4096;
 
-} // namespace
-
-void DebugPrintf(const char* format, ...)
+// Formats into the debug text buffer and hands the text to send. A NULL
+// format sends nothing.
+void SendFormatted(const char* format, va_list args, void (*send)(const char* text))
 {
     if (format == nullptr)
         return;
     char text[kDebugTextSize];
-    va_list args;
-    va_start(args, format);
     FormatBoundedV(text, sizeof text, format, args);
-    va_end(args);
+    send(text);
+}
+
+void SendToDebugger(const char* text)
+{
     OutputDebugStringA(text);
 }
 
-void DebugLogPrintf(const char* format, ...)
+void AppendToDebugLog(const char* text)
 {
-    if (format == nullptr)
-        return;
-    char text[kDebugTextSize];
-    va_list args;
-    va_start(args, format);
-    FormatBoundedV(text, sizeof text, format, args);
-    va_end(args);
     FILE* file = std::fopen(kDebugLogFileName, "a");
     if (file == nullptr)
         return;
     std::fputs(text, file);
     std::fclose(file);
+}
+
+} // namespace
+
+void DebugPrintf(const char* format, ...)
+{
+    va_list args;
+    va_start(args, format);
+    SendFormatted(format, args, SendToDebugger);
+    va_end(args);
+}
+
+void DebugLogPrintf(const char* format, ...)
+{
+    va_list args;
+    va_start(args, format);
+    SendFormatted(format, args, AppendToDebugLog);
+    va_end(args);
 }
 
 void FatalError(const char* message, const char* sourceFile, int line)

@@ -51,24 +51,24 @@ void ErrorReport::Dispatch()
         MessageBoxA(owner_, composed_.c_str(), caption_.c_str(), MB_SETFOREGROUND | MB_ICONERROR);
 }
 
-void ErrorReport::SetMessageFromFormat(const char* format, va_list args)
+void ErrorReport::ReportV(const char* format, va_list args)
 {
     char text[kReportTextSize];
     FormatBoundedV(text, sizeof text, format, args);
     message_ = text;
+    Dispatch();
 }
 
 void ErrorReport::ReportAt(const char* sourceFile, int32_t line, const char* format, ...)
 {
     if (format == nullptr)
         return;
-    va_list args;
-    va_start(args, format);
-    SetMessageFromFormat(format, args);
-    va_end(args);
     sourceFile_ = sourceFile ? sourceFile : "";
     line_ = line;
-    Dispatch();
+    va_list args;
+    va_start(args, format);
+    ReportV(format, args);
+    va_end(args);
 }
 
 void ErrorReport::Report(const char* format, ...)
@@ -77,9 +77,8 @@ void ErrorReport::Report(const char* format, ...)
         return;
     va_list args;
     va_start(args, format);
-    SetMessageFromFormat(format, args);
+    ReportV(format, args);
     va_end(args);
-    Dispatch();
 }
 
 void ErrorReport::Put(const char* text)

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <cstdarg>
 #include <cstdint>
 #include <string>
 
@@ -59,7 +60,8 @@ public:
     void Append(const char* text);
 
 private:
-    void SetMessageFromFormat(const char* format, va_list args);
+    // The message becomes the formatted text; then Dispatch.
+    void ReportV(const char* format, va_list args);
     void DispatchIfLineEnd();
 
     uint32_t flags_ = kToDebugger;

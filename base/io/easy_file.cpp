@@ -9,38 +9,34 @@
 
 namespace {
 
-// Opens without sharing; NULL (never INVALID_HANDLE_VALUE) on failure.
-HANDLE OpenHandle(const std::string& path, DWORD access, DWORD disposition)
-{
-    if (path.empty())
-        return nullptr;
-    HANDLE file = CreateFileA(ToNativePath(path).c_str(), access, 0, nullptr, disposition,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    return file == INVALID_HANDLE_VALUE ? nullptr : file;
-}
-
-void CloseHandleOnce(HANDLE& file)
-{
-    CloseHandle(file);
-    file = nullptr;
-}
-
 // A count that may safely reach ReadFile / WriteFile.
 bool Movable(const void* buffer, int32_t count)
 {
     return buffer != nullptr && count > 0;
 }
 
+// Runs call with option set to value, then gives the option its earlier
+// value back, so per-call choices never leak into later calls.
+template <typename Call>
+int32_t ForOneCall(FileBool& option, bool value, Call call)
+{
+    option.Push();
+    option.Set(value);
+    const int32_t result = call();
+    option.Pop();
+    return result;
+}
+
 } // namespace
 
-EasyFileReader::EasyFileReader()
+EasyFileHandle::EasyFileHandle()
     : creationTime_(FileTimeAccessor::kCreation),
       lastAccessTime_(FileTimeAccessor::kLastAccess),
       lastWriteTime_(FileTimeAccessor::kLastWrite)
 {
 }
 
-void EasyFileReader::Bind(HANDLE file)
+void EasyFileHandle::Bind(HANDLE file)
 {
     file_ = file;
     position_.SetHandle(file);
@@ -50,11 +46,14 @@ void EasyFileReader::Bind(HANDLE file)
     lastWriteTime_.SetHandle(file);
 }
 
-bool EasyFileReader::Open(const std::string& path)
+bool EasyFileHandle::Open(const std::string& path, DWORD access, DWORD disposition)
 {
     Close();
-    HANDLE file = OpenHandle(path, GENERIC_READ, OPEN_EXISTING);
-    if (file == nullptr)
+    if (path.empty())
+        return false;
+    HANDLE file = CreateFileA(ToNativePath(path).c_str(), access, 0, nullptr, disposition,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
         return false;
     Bind(file);
     position_.ResetLastPosition();
@@ -62,14 +61,19 @@ bool EasyFileReader::Open(const std::string& path)
     return true;
 }
 
-bool EasyFileReader::Close()
+bool EasyFileHandle::Close()
 {
     if (file_ == nullptr)
         return false;
     HANDLE file = file_;
     Bind(nullptr);
-    CloseHandleOnce(file);
+    CloseHandle(file);
     return true;
+}
+
+bool EasyFileReader::Open(const std::string& path)
+{
+    return EasyFileHandle::Open(path, GENERIC_READ, OPEN_EXISTING);
 }
 
 int32_t EasyFileReader::Read(void* buffer, int32_t count)
@@ -93,48 +97,9 @@ int32_t EasyFileReader::Read(void* buffer, int32_t count)
     return static_cast<int32_t>(got);
 }
 
-int32_t EasyFileReader::GetSize()
-{
-    return file_ == nullptr ? -1 : size_.RefreshSize();
-}
-
-EasyFileWriter::EasyFileWriter()
-    : creationTime_(FileTimeAccessor::kCreation),
-      lastAccessTime_(FileTimeAccessor::kLastAccess),
-      lastWriteTime_(FileTimeAccessor::kLastWrite)
-{
-}
-
-void EasyFileWriter::Bind(HANDLE file)
-{
-    file_ = file;
-    position_.SetHandle(file);
-    size_.SetHandle(file);
-    creationTime_.SetHandle(file);
-    lastAccessTime_.SetHandle(file);
-    lastWriteTime_.SetHandle(file);
-}
-
 bool EasyFileWriter::Open(const std::string& path, bool keepExisting)
 {
-    Close();
-    HANDLE file = OpenHandle(path, GENERIC_WRITE, keepExisting ? OPEN_ALWAYS : CREATE_ALWAYS);
-    if (file == nullptr)
-        return false;
-    Bind(file);
-    position_.ResetLastPosition();
-    size_.RefreshSize();
-    return true;
-}
-
-bool EasyFileWriter::Close()
-{
-    if (file_ == nullptr)
-        return false;
-    HANDLE file = file_;
-    Bind(nullptr);
-    CloseHandleOnce(file);
-    return true;
+    return EasyFileHandle::Open(path, GENERIC_WRITE, keepExisting ? OPEN_ALWAYS : CREATE_ALWAYS);
 }
 
 int32_t EasyFileWriter::Write(const void* buffer, int32_t count)
@@ -156,11 +121,6 @@ int32_t EasyFileWriter::Write(const void* buffer, int32_t count)
     if (refreshSize_)
         size_.RefreshSize();
     return static_cast<int32_t>(written);
-}
-
-int32_t EasyFileWriter::GetSize()
-{
-    return file_ == nullptr ? -1 : size_.RefreshSize();
 }
 
 void EasyFile::CloseWithWarning()
@@ -201,36 +161,21 @@ int32_t EasyFile::Read(void* buffer, int32_t count, bool reverse)
 {
     if (!reader_.IsOpen())
         return -1;
-    FileBool& option = reader_.ReverseBytes();
-    option.Push();
-    option.Set(reverse);
-    const int32_t got = reader_.Read(buffer, count);
-    option.Pop();
-    return got;
+    return ForOneCall(reader_.ReverseBytes(), reverse, [&] { return reader_.Read(buffer, count); });
 }
 
 int32_t EasyFile::Peek(void* buffer, int32_t count, bool reverse)
 {
     if (!reader_.IsOpen())
         return -1;
-    FileBool& option = reader_.KeepPosition();
-    option.Push();
-    option.Set(true);
-    const int32_t got = Read(buffer, count, reverse);
-    option.Pop();
-    return got;
+    return ForOneCall(reader_.KeepPosition(), true, [&] { return Read(buffer, count, reverse); });
 }
 
 int32_t EasyFile::Write(const void* buffer, int32_t count, bool reverse)
 {
     if (!writer_.IsOpen())
         return -1;
-    FileBool& option = writer_.ReverseBytes();
-    option.Push();
-    option.Set(reverse);
-    const int32_t written = writer_.Write(buffer, count);
-    option.Pop();
-    return written;
+    return ForOneCall(writer_.ReverseBytes(), reverse, [&] { return writer_.Write(buffer, count); });
 }
 
 int32_t EasyFile::WriteInt32(int32_t value)

@@ -13,75 +13,20 @@
 // it meanwhile), its name put into native form first. Byte counts, positions
 // and sizes are signed 32-bit; a count below 0 moves nothing.
 
-// A file opened for reading.
-class EasyFileReader {
+// What the reading and the writing half share: the handle, which they own,
+// the seekers and the three file times bound to it.
+class EasyFileHandle {
 public:
-    EasyFileReader();
-    ~EasyFileReader() { Close(); }
-    EasyFileReader(const EasyFileReader&) = delete;
-    EasyFileReader& operator=(const EasyFileReader&) = delete;
+    EasyFileHandle(const EasyFileHandle&) = delete;
+    EasyFileHandle& operator=(const EasyFileHandle&) = delete;
 
-    // Closes what it had open; false for an empty or unopenable path.
-    bool Open(const std::string& path);
-    bool Close();
-    bool IsOpen() const { return file_ != nullptr; }
-
-    // Reads up to count bytes: the number read, 0 when closed. With
-    // keep-position on, the file position is the same afterwards; with
-    // reverse-bytes on, the bytes read are reversed in the buffer.
-    int32_t Read(void* buffer, int32_t count);
-    // The size measured anew; -1 when closed.
-    int32_t GetSize();
-
-    FileBool& KeepPosition() { return keepPosition_; }
-    FileBool& ReverseBytes() { return reverseBytes_; }
-    // After each read, refresh the position seeker's last position.
-    void SetReReadPosition(bool on) { reReadPosition_ = on; }
-
-    FileSeeker& Position() { return position_; }
-    FileTimeAccessor& CreationTime() { return creationTime_; }
-    FileTimeAccessor& LastAccessTime() { return lastAccessTime_; }
-    FileTimeAccessor& LastWriteTime() { return lastWriteTime_; }
-
-private:
-    void Bind(HANDLE file);
-
-    HANDLE file_ = nullptr;
-    FileSeeker position_;
-    FileSeeker size_;
-    FileBool keepPosition_;
-    FileBool reverseBytes_;
-    bool reReadPosition_ = false;
-    FileTimeAccessor creationTime_;
-    FileTimeAccessor lastAccessTime_;
-    FileTimeAccessor lastWriteTime_;
-};
-
-// A file opened for writing.
-class EasyFileWriter {
-public:
-    EasyFileWriter();
-    ~EasyFileWriter() { Close(); }
-    EasyFileWriter(const EasyFileWriter&) = delete;
-    EasyFileWriter& operator=(const EasyFileWriter&) = delete;
-
-    // keepExisting opens an existing file as it is (else it is emptied); the
-    // position is the start either way, so writing overwrites from byte 0.
-    bool Open(const std::string& path, bool keepExisting);
     bool Close();
     bool IsOpen() const { return file_ != nullptr; }
     HANDLE Handle() const { return file_; }
-
-    // Writes count bytes: the number written, 0 when closed. With
-    // reverse-bytes on, the file receives them in reverse order; the caller's
-    // buffer is left as it was.
-    int32_t Write(const void* buffer, int32_t count);
-    int32_t GetSize();
-
-    FileBool& ReverseBytes() { return reverseBytes_; }
-    // After each write, refresh the last position / the kept size.
+    // The size measured anew; -1 when closed.
+    int32_t GetSize() { return file_ == nullptr ? -1 : size_.RefreshSize(); }
+    // After each read or write, refresh the position seeker's last position.
     void SetReReadPosition(bool on) { reReadPosition_ = on; }
-    void SetRefreshSize(bool on) { refreshSize_ = on; }
 
     FileSeeker& Position() { return position_; }
     // The size as last measured.
@@ -90,18 +35,63 @@ public:
     FileTimeAccessor& LastAccessTime() { return lastAccessTime_; }
     FileTimeAccessor& LastWriteTime() { return lastWriteTime_; }
 
-private:
-    void Bind(HANDLE file);
+protected:
+    EasyFileHandle();
+    ~EasyFileHandle() { Close(); }
+    // Closes what was open, then opens path (in native form) without sharing.
+    bool Open(const std::string& path, DWORD access, DWORD disposition);
 
     HANDLE file_ = nullptr;
     FileSeeker position_;
     FileSeeker size_;
-    FileBool reverseBytes_;
     bool reReadPosition_ = false;
-    bool refreshSize_ = false;
+
+private:
+    void Bind(HANDLE file);
+
     FileTimeAccessor creationTime_;
     FileTimeAccessor lastAccessTime_;
     FileTimeAccessor lastWriteTime_;
+};
+
+// A file opened for reading.
+class EasyFileReader : public EasyFileHandle {
+public:
+    // False for an empty path or a file that cannot be opened.
+    bool Open(const std::string& path);
+
+    // Reads up to count bytes: the number read, 0 when closed. With
+    // keep-position on, the file position is the same afterwards; with
+    // reverse-bytes on, the bytes read are reversed in the buffer.
+    int32_t Read(void* buffer, int32_t count);
+
+    FileBool& KeepPosition() { return keepPosition_; }
+    FileBool& ReverseBytes() { return reverseBytes_; }
+
+private:
+    FileBool keepPosition_;
+    FileBool reverseBytes_;
+};
+
+// A file opened for writing.
+class EasyFileWriter : public EasyFileHandle {
+public:
+    // keepExisting opens an existing file as it is (else it is emptied); the
+    // position is the start either way, so writing overwrites from byte 0.
+    bool Open(const std::string& path, bool keepExisting);
+
+    // Writes count bytes: the number written, 0 when closed. With
+    // reverse-bytes on, the file receives them in reverse order; the caller's
+    // buffer is left as it was.
+    int32_t Write(const void* buffer, int32_t count);
+
+    FileBool& ReverseBytes() { return reverseBytes_; }
+    // After each write, measure the kept size anew.
+    void SetRefreshSize(bool on) { refreshSize_ = on; }
+
+private:
+    FileBool reverseBytes_;
+    bool refreshSize_ = false;
 };
 
 // One file, open for reading or for writing or not at all. Opening either way
