@@ -173,44 +173,44 @@ bool Rect::MirrorX(const Rect& other)
     return true;
 }
 
-bool Rect::GetWindowRect(HWND window)
+bool Rect::ReadArea(HWND window, BOOL(WINAPI* read)(HWND, LPRECT))
 {
     RECT area;
-    if (!::GetWindowRect(window, &area))
+    if (!read(window, &area))
         return false;
     Set(area.left, area.top, area.right, area.bottom);
     return true;
+}
+
+bool Rect::MapCorner(HWND window, BOOL(WINAPI* map)(HWND, LPPOINT))
+{
+    if (!window)
+        return false;
+    POINT corner = {left, top};
+    if (!map(window, &corner))
+        return false;
+    MoveTo(corner.x, corner.y);
+    return true;
+}
+
+bool Rect::GetWindowRect(HWND window)
+{
+    return ReadArea(window, ::GetWindowRect);
 }
 
 bool Rect::GetClientRect(HWND window)
 {
-    RECT area;
-    if (!::GetClientRect(window, &area))
-        return false;
-    Set(area.left, area.top, area.right, area.bottom);
-    return true;
+    return ReadArea(window, ::GetClientRect);
 }
 
 bool Rect::ScreenToClient(HWND window)
 {
-    if (!window)
-        return false;
-    POINT corner = {left, top};
-    if (!::ScreenToClient(window, &corner))
-        return false;
-    MoveTo(corner.x, corner.y);
-    return true;
+    return MapCorner(window, ::ScreenToClient);
 }
 
 bool Rect::ClientToScreen(HWND window)
 {
-    if (!window)
-        return false;
-    POINT corner = {left, top};
-    if (!::ClientToScreen(window, &corner))
-        return false;
-    MoveTo(corner.x, corner.y);
-    return true;
+    return MapCorner(window, ::ClientToScreen);
 }
 
 bool Rect::ClipBlit(int32_t& x, int32_t& y, Rect& source) const

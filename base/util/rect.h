@@ -140,6 +140,10 @@ struct Rect {
     void Dump(std::string& text, bool append, bool newline) const;
     // "{ 1 2 3 4 }"
     std::string ToString() const;
+
+private:
+    bool ReadArea(HWND window, BOOL(WINAPI* read)(HWND, LPRECT));
+    bool MapCorner(HWND window, BOOL(WINAPI* map)(HWND, LPPOINT));
 };
 
 // A list of rectangles, each enabled or disabled, in the order they were
