@@ -30,6 +30,12 @@ struct SettingsRecord {
     std::string user;
     // Kept and stored as plain text: existing setting.dat files hold it so.
     std::string password;
+
+    // Reads path into this record and the window position. False when the
+    // file cannot be opened; then the record and the position stay as they
+    // were. A damaged or short file gives what can be read of it (see
+    // DecodeSettings).
+    bool Load(int32_t& windowX, int32_t& windowY);
 };
 
 // The defaults, with path pointing at setting.dat in the edition's folder
@@ -42,3 +48,8 @@ SettingsRecord InitSettings();
 // in the ANSI code page.
 std::string SettingsFilePath(const std::string& documentsFolder, const char* editionFolderWord);
 
+
+// Writes the record and the window position to path with fresh random
+// filler from rand(). False when the file cannot be written (no folder is
+// created); nothing is reported.
+bool SaveSettings(const SettingsRecord& record, int32_t windowX, int32_t windowY);
