@@ -1,52 +1,14 @@
 #include "base/util/cpu_info.h"
 
+#include "tests/support/fake_cpu_probe.h"
 #include "tests/support/temp_dir.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <map>
 #include <string>
 
 namespace {
-
-// Answers CPUID from a table and counts clock measurements.
-class FakeProbe : public CpuProbe {
-public:
-    FakeProbe(const char* vendor, uint32_t leaf1Eax, uint32_t leaf1Edx, uint32_t mhz = 0)
-        : mhz_(mhz)
-    {
-        CpuidRegisters leaf0;
-        leaf0.eax = 1;
-        std::memcpy(&leaf0.ebx, vendor, 4);
-        std::memcpy(&leaf0.edx, vendor + 4, 4);
-        std::memcpy(&leaf0.ecx, vendor + 8, 4);
-        leaves_[0] = leaf0;
-        leaves_[1].eax = leaf1Eax;
-        leaves_[1].edx = leaf1Edx;
-    }
-    void SetLeaf(uint32_t leaf, CpuidRegisters registers) { leaves_[leaf] = registers; }
-    void SetNoCpuid() { hasCpuid_ = false; }
-
-    bool HasCpuid() const override { return hasCpuid_; }
-    CpuidRegisters Cpuid(uint32_t leaf) const override
-    {
-        auto found = leaves_.find(leaf);
-        return found == leaves_.end() ? CpuidRegisters() : found->second;
-    }
-    uint32_t MeasureClockMhz() const override
-    {
-        ++measurements;
-        return mhz_;
-    }
-
-    mutable int measurements = 0;
-
-private:
-    std::map<uint32_t, CpuidRegisters> leaves_;
-    uint32_t mhz_;
-    bool hasCpuid_ = true;
-};
 
 constexpr uint32_t kTsc = 1u << 4;
 constexpr uint32_t kMmx = 1u << 23;
@@ -102,7 +64,7 @@ TEST(CpuInfo, DescribesEachKnownVendorExactly)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        FakeProbe probe(c.vendor, c.leaf1Eax, c.leaf1Edx, c.mhz);
+        FakeCpuProbe probe(c.vendor, c.leaf1Eax, c.leaf1Edx, c.mhz);
         probe.SetLeaf(0x80000000u, Eax(c.extendedMax));
         probe.SetLeaf(0x80000001u, Edx(c.extendedEdx));
         CpuInfo info;
@@ -122,7 +84,7 @@ TEST(CpuInfo, DescribesEachKnownVendorExactly)
 
 TEST(CpuInfo, OtherVendorsSucceedWithoutTouchingTheRecord)
 {
-    FakeProbe probe("CyrixInstead", 0x543, kTsc | kMmx | kSse, 200);
+    FakeCpuProbe probe("CyrixInstead", 0x543, kTsc | kMmx | kSse, 200);
     CpuInfo fresh;
     EXPECT_TRUE(fresh.Detect(probe));
     EXPECT_EQ(fresh.mmx, 0);
@@ -140,7 +102,7 @@ TEST(CpuInfo, OtherVendorsSucceedWithoutTouchingTheRecord)
 
 TEST(CpuInfo, NoCpuidFailsWithItsDescription)
 {
-    FakeProbe probe("GenuineIntel", 0x6F2, kMmx);
+    FakeCpuProbe probe("GenuineIntel", 0x6F2, kMmx);
     probe.SetNoCpuid();
     CpuInfo info;
     info.mmx = 1;
@@ -164,13 +126,13 @@ TEST(CpuInfo, MmxComesFromTheFeatureBitWhateverTheVendor)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.vendor) + (c.cpuid ? "" : " without CPUID"));
-        FakeProbe probe(c.vendor, 0, c.edx);
+        FakeCpuProbe probe(c.vendor, 0, c.edx);
         if (!c.cpuid)
             probe.SetNoCpuid();
         EXPECT_EQ(ProcessorHasMmx(probe), c.expected);
     }
 
-    FakeProbe noLeaf1("GenuineIntel", 0, kMmx);
+    FakeCpuProbe noLeaf1("GenuineIntel", 0, kMmx);
     noLeaf1.SetLeaf(0, Eax(0));
     EXPECT_FALSE(ProcessorHasMmx(noLeaf1)) << "leaf 1 is not read when leaf 0 says it is missing";
 }
