@@ -1,5 +1,6 @@
 #include "base/util/cpu_info.h"
 
+#include "base/io/native_path.h"
 #include "base/util/byte_reader.h"
 
 #include <windows.h>
@@ -69,12 +70,6 @@ void CopyDescription(char (&target)[CpuInfo::kDescriptionSize], const std::strin
     const size_t length = std::min(text.size(), CpuInfo::kDescriptionSize - 1);
     std::memcpy(target, text.data(), length);
     target[length] = '\0';
-}
-
-std::string NativePath(std::string path)
-{
-    std::replace(path.begin(), path.end(), '/', '\\');
-    return path;
 }
 
 void PutI32(uint8_t* at, int32_t value)
@@ -198,7 +193,7 @@ void CpuInfo::FromBytes(const uint8_t (&bytes)[kRecordSize])
 
 bool CpuInfo::Save(const std::string& path) const
 {
-    HANDLE file = CreateFileA(NativePath(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+    HANDLE file = CreateFileA(ToNativePath(path, true).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return false;
@@ -215,7 +210,7 @@ bool CpuInfo::Save(const std::string& path) const
 
 bool CpuInfo::Load(const std::string& path)
 {
-    HANDLE file = CreateFileA(NativePath(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+    HANDLE file = CreateFileA(ToNativePath(path, true).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return false;
