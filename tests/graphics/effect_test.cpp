@@ -32,6 +32,19 @@ protected:
         return effect.Draw(type);
     }
 
+    // The destination pixel after drawing type from one source pixel onto
+    // one destination pixel of the given depths.
+    uint32_t OnePixel(uint32_t type, int32_t sourceBits, uint32_t source, int32_t destinationBits,
+                      uint32_t destination, uint32_t constant = 0)
+    {
+        TestSurface from(1, 1, sourceBits);
+        TestSurface to(1, 1, destinationBits);
+        from.Set(0, 0, source);
+        to.Set(0, 0, destination);
+        EXPECT_TRUE(Draw(type, to, &from, constant));
+        return to.Get(0, 0);
+    }
+
 private:
     bool hadMmx_ = false;
 };
@@ -59,15 +72,8 @@ TEST_F(GenericRoad, BlendsFollowTheStageArithmetic)
         {8, 0xFF483B47}, // S*K>>8 by K.A
         {9, 0xFF2A2D2F}, // max(K-S, 0) by S.A
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.type);
-        TestSurface source(1, 1, 32);
-        TestSurface target(1, 1, 32);
-        source.Set(0, 0, S);
-        target.Set(0, 0, D);
-        ASSERT_TRUE(Draw(c.type, target, &source, K));
-        EXPECT_EQ(target.Get(0, 0), c.expected) << std::hex << target.Get(0, 0);
-    }
+    for (const auto& c : cases)
+        EXPECT_EQ(OnePixel(c.type, 32, S, 32, D, K), c.expected) << "type " << c.type;
 }
 
 TEST_F(GenericRoad, RoundingAndAlphaEdges)
@@ -85,15 +91,8 @@ TEST_F(GenericRoad, RoundingAndAlphaEdges)
         {"fill stores alpha 255", 12, 0x00000000, 0x00000000, 0x0000FF00, 0xFF00FF00},
         {"OR copy keeps both alphas", 11, 0x10204080, 0x00000000, 0x01020304, 0x11224384},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        TestSurface source(1, 1, 32);
-        TestSurface target(1, 1, 32);
-        source.Set(0, 0, c.source);
-        target.Set(0, 0, c.destination);
-        ASSERT_TRUE(Draw(c.type, target, &source, c.constant));
-        EXPECT_EQ(target.Get(0, 0), c.expected) << std::hex << target.Get(0, 0);
-    }
+    for (const auto& c : cases)
+        EXPECT_EQ(OnePixel(c.type, 32, c.source, 32, c.destination, c.constant), c.expected) << c.name;
 }
 
 TEST_F(GenericRoad, SumsOfTheBlendAreCappedAt255)
@@ -127,34 +126,17 @@ TEST_F(GenericRoad, CopiesConvertBetweenDepths)
         {"32 to 24 drops alpha", 32, 24, 0x00FF8040, 0xFF8040},
         {"32 to 16", 32, 16, 0x80FF8040, 0x7E08},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        TestSurface source(1, 1, c.sourceBits);
-        TestSurface target(1, 1, c.destinationBits);
-        source.Set(0, 0, c.source);
-        ASSERT_TRUE(Draw(kEffectCopy, target, &source));
-        EXPECT_EQ(target.Get(0, 0), c.expected) << std::hex << target.Get(0, 0);
-    }
+    for (const auto& c : cases)
+        EXPECT_EQ(OnePixel(kEffectCopy, c.sourceBits, c.source, c.destinationBits, 0), c.expected) << c.name;
 }
 
 TEST_F(GenericRoad, BlendsInto16And24BitSurfaces)
 {
-    // 16-bit destination: 0x4210 reads as 128 in each channel.
-    TestSurface source(1, 1, 32);
-    TestSurface target16(1, 1, 16);
-    source.Set(0, 0, 0x80F80000);
-    target16.Set(0, 0, 0x4210);
-    ASSERT_TRUE(Draw(kEffectBlendSourceAlpha, target16, &source));
-    // red (248*128>>8) + (128*127>>8) = 124 + 63 = 187 -> 23; green and
-    // blue 63 -> 7.
-    EXPECT_EQ(target16.Get(0, 0), (23u << 10) | (7u << 5) | 7u);
-
-    TestSurface target24(1, 1, 24);
-    target24.Set(0, 0, 0x102030);
-    source.Lock(Rect(0, 0, 1, 1)); // the first draw moved its row position
-    ASSERT_TRUE(Draw(kEffectFlatColourBlend, target24, &source, 0x80FFFFFF));
+    // 0x4210 reads as 128 in each channel; red (248*128>>8) + (128*127>>8)
+    // = 124 + 63 = 187 is stored as 23, green and blue 63 as 7.
+    EXPECT_EQ(OnePixel(kEffectBlendSourceAlpha, 32, 0x80F80000, 16, 0x4210), (23u << 10) | (7u << 5) | 7u);
     // 255*128>>8 = 127 plus c*127>>8.
-    EXPECT_EQ(target24.Get(0, 0), 0x868E96u);
+    EXPECT_EQ(OnePixel(kEffectFlatColourBlend, 32, 0, 24, 0x102030, 0x80FFFFFF), 0x868E96u);
 }
 
 TEST_F(GenericRoad, OrCopyAcrossDepths)
