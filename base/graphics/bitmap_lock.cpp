@@ -30,8 +30,7 @@ uint8_t* BitmapLock::StepRow(int32_t n)
 
 bool BitmapLock::RectInsideImage() const
 {
-    return 0 <= rect.left && rect.left <= rect.right && rect.right <= width && 0 <= rect.top &&
-           rect.top <= rect.bottom && rect.bottom <= height;
+    return rect.left <= rect.right && rect.top <= rect.bottom && Rect(0, 0, width, height).ContainsRect(rect);
 }
 
 bool BitmapLock::CanWalk(int32_t rows, int32_t pixels) const
