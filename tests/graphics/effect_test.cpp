@@ -240,8 +240,10 @@ TEST_F(GenericRoad, RefusedDrawsTouchNothing)
          [](TestSurface&, TestSurface& s) { s.lock.rect = Rect(2, 2, 2, 2); }, false},
         {"no pixel format", kEffectCopy, true, [](TestSurface& t, TestSurface&) { t.lock.format = nullptr; },
          false},
-        {"empty destination draws nothing", kEffectCopy, true,
+        {"destination of width 0 draws nothing", kEffectCopy, true,
          [](TestSurface& t, TestSurface&) { t.Lock(Rect(1, 0, 1, 2)); }, true},
+        {"destination of height 0 draws nothing", kEffectFill, true,
+         [](TestSurface& t, TestSurface&) { t.Lock(Rect(0, 1, 2, 1)); }, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
