@@ -56,6 +56,12 @@ session_start() {
   # waits for them for ever.
   HOME="$HOME_FOR_WINE" WINEDEBUG=-all wineserver -p </dev/null >/dev/null 2>&1
   HOME="$HOME_FOR_WINE" WINEDEBUG=-all LANG=ja_JP.UTF-8 wine cmd /c exit </dev/null >/dev/null 2>&1
+  # Xvfb runs no window manager, so Wine would wait 2 s for one at every
+  # hide or destroy of a visible window: let Wine place the windows itself.
+  if ! grep -q '"Managed"="N"' "$WINEPREFIX/user.reg" 2>/dev/null; then
+    HOME="$HOME_FOR_WINE" WINEDEBUG=-all wine reg add 'HKCU\Software\Wine\X11 Driver' \
+      /v Managed /d N /f </dev/null >/dev/null 2>&1
+  fi
   unset WINEPREFIX
 }
 

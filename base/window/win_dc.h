@@ -1,0 +1,27 @@
+#pragma once
+
+#include "base/window/win_property.h"
+
+// A device context of the window: either the painting context of WM_PAINT
+// (BeginPaint) or the window's context (GetDC). End gives back whichever was
+// begun.
+class WinDC : public WinProperty {
+public:
+    // Ends what was begun.
+    ~WinDC();
+
+    // Forgets any context (without giving it back: the new owner's window is
+    // another one).
+    void Attach(WindowControl* owner) override;
+
+    // BeginPaint when paint is true, else GetDC; true on success.
+    bool Begin(bool paint);
+    // EndPaint or ReleaseDC; afterwards no context is held.
+    bool End();
+    // The held context: the GetDC one, else the painting one.
+    HDC Hdc() const { return dc_ != nullptr ? dc_ : paint_.hdc; }
+
+private:
+    HDC dc_ = nullptr;
+    PAINTSTRUCT paint_ = {};
+};
