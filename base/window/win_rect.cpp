@@ -13,18 +13,18 @@ void WinRectProperty::Init(WindowControl* owner, int32_t part, bool client)
 
 Rect WinRectProperty::GetWindowRect()
 {
-    RECT r = {};
-    if (!IsValid() || !::GetWindowRect(Hwnd(), &r))
+    Rect r;
+    if (!IsValid() || !r.GetWindowRect(Hwnd()))
         return Rect();
-    return Rect(r.left, r.top, r.right, r.bottom);
+    return r;
 }
 
 Rect WinRectProperty::GetClientRect()
 {
-    RECT r = {};
-    if (!IsValid() || !::GetClientRect(Hwnd(), &r))
+    Rect r;
+    if (!IsValid() || !r.GetClientRect(Hwnd()))
         return Rect();
-    return Rect(r.left, r.top, r.right, r.bottom);
+    return r;
 }
 
 int32_t WinRectProperty::Get()
@@ -138,11 +138,11 @@ bool WinRect::CenterOn(HWND window)
     int32_t centreX = 0;
     int32_t centreY = 0;
     if (window != nullptr) {
-        RECT other = {};
-        if (!::GetWindowRect(window, &other))
+        Rect other;
+        if (!other.GetWindowRect(window))
             return false;
-        centreX = other.left + ((other.right - other.left) >> 1);
-        centreY = other.top + ((other.bottom - other.top) >> 1);
+        centreX = other.left + (other.Width() >> 1);
+        centreY = other.top + (other.Height() >> 1);
     } else {
         DisplaySettings display;
         if (!display.Capture(nullptr))

@@ -153,7 +153,7 @@ bool WindowControl::Invalidate(::Rect rect, bool erase)
 {
     if (Hwnd() == nullptr)
         return false;
-    if (rect.left == 0 && rect.top == 0 && rect.right == 0 && rect.bottom == 0)
+    if (rect.Equals(0, 0, 0, 0))
         return ::InvalidateRect(Hwnd(), nullptr, erase) != 0;
     const RECT area = {rect.left, rect.top, rect.right, rect.bottom};
     return ::InvalidateRect(Hwnd(), &area, erase) != 0;

@@ -376,6 +376,9 @@ TEST(WinMouse, CaptureIsTakenAndReleased)
 
 TEST(Cursor, ShowCursorFullyReachesTheStateInOneGo)
 {
+    // The system tells the cursor state of the foreground window's thread.
+    Bound foreground(Rect(100, 100, 200, 200), WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+    ASSERT_TRUE(foreground.control.Forground.Set(true));
     // Drive the display count well below 0, then show in one call.
     for (int i = 0; i < 3; ++i)
         ShowCursor(FALSE);
