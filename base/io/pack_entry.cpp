@@ -1,10 +1,9 @@
 #include "base/io/pack_entry.h"
 
-#include <windows.h>
-
 #include <cstring>
 
 #include "base/util/byte_reader.h"
+#include "base/util/string_utils.h"
 
 namespace {
 
@@ -39,7 +38,8 @@ bool PackEntry::NameEquals(const char* wanted, size_t length) const
     if (length != NameLength())
         return false;
     for (size_t i = 0; i < length; ++i) {
-        if (IsDBCSLeadByte(static_cast<BYTE>(name[i])) && i + 1 < length) {
+        // The pair test reads two bytes: both lie inside the name here.
+        if (i + 1 < length && IsDbcsPair(name + i)) {
             if (name[i] != wanted[i] || name[i + 1] != wanted[i + 1])
                 return false;
             ++i;

@@ -60,3 +60,14 @@ std::string Flipped(std::string bytes, size_t at)
     bytes[at] = static_cast<char>(bytes[at] ^ 0x55);
     return bytes;
 }
+
+std::string RawArchive(int32_t count, const std::vector<RawEntry>& entries, const std::string& tail)
+{
+    std::string out = U32LE(static_cast<uint32_t>(count));
+    for (const RawEntry& entry : entries) {
+        std::string name = entry.name;
+        name.resize(56, '\0');
+        out += U32LE(entry.offset) + U32LE(entry.size) + name;
+    }
+    return out + tail;
+}

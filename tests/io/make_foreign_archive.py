@@ -4,7 +4,8 @@
     make_foreign_archive.py OUTDIR
 
 OUTDIR/foreign.pac holds "plain.txt" and the same bytes as ZLC3 blocks made
-with several zlib settings; OUTDIR/foreign_block.zlc3 is one such block alone.
+with several zlib settings; OUTDIR/foreign_block.zlc3 is one such block alone
+and OUTDIR/foreign_block.plain its plain bytes.
 The archive layout is written here too, independently of our packer.
 """
 import os
@@ -48,6 +49,8 @@ def main():
         f.write(struct.pack("<i", len(entries)) + directory + data)
     with open(os.path.join(out, "foreign_block.zlc3"), "wb") as f:
         f.write(entries[2][1])
+    with open(os.path.join(out, "foreign_block.plain"), "wb") as f:
+        f.write(plain)
 
 
 main()
