@@ -1,6 +1,7 @@
 #include "base/io/pack_file.h"
 
 #include <cstring>
+#include <vector>
 
 #include "base/io/native_path.h"
 #include "base/io/zlc3.h"
@@ -9,13 +10,16 @@
 namespace {
 
 const int32_t kCountSize = 4;
-// Directory entries read per file read while searching by name.
-const int32_t kEntriesPerRead = 256;
+// Directory entries read per file read while searching by name: few reads
+// for a large directory (each read is a system call), a bounded buffer.
+const int32_t kEntriesPerRead = 1024;
 
+// The size measured when the file was opened: nobody else can change the
+// file meanwhile, since it is opened without sharing.
 uint64_t FileEnd(EasyFile& file)
 {
-    const int32_t size = file.GetSize();
-    return size > 0 ? static_cast<uint64_t>(size) : 0;
+    const int32_t size = file.Reader().KeptSize();
+    return file.Reader().IsOpen() && size > 0 ? static_cast<uint64_t>(size) : 0;
 }
 
 } // namespace
@@ -29,6 +33,7 @@ void PackFile::Forget()
 {
     file_.Close();
     data_ = nullptr;
+    size_ = 0;
     zeroFill_ = 0;
 }
 
@@ -153,26 +158,32 @@ int32_t PackFile::GetEntryCount(const std::string& path)
     return count_;
 }
 
+bool PackFile::ReadEntryAt(int32_t index)
+{
+    // Entry index is read at its fixed place; the entries before it lie
+    // closer to the start, so they could be read as well.
+    if (index < 0 || index >= count_)
+        return false;
+    const int32_t position = kCountSize + index * PackEntry::Size();
+    return file_.SeekBegin(position) == position && ReadEntry();
+}
+
 bool PackFile::FindEntryAt(const std::string& path, int32_t index)
 {
     if (!Open(path, true))
         return false;
-    // Entry index is found at its fixed place; the entries before it lie
-    // closer to the start, so they could be read as well.
-    const bool found = index >= 0 && index < count_ &&
-                       file_.SeekBegin(kCountSize + index * PackEntry::Size()) == kCountSize + index * PackEntry::Size() &&
-                       ReadEntry();
+    const bool found = ReadEntryAt(index);
     file_.Close();
     return found;
 }
 
 bool PackFile::ScanDirectoryFor(const std::string& wanted)
 {
-    uint8_t bytes[kEntriesPerRead * sizeof(PackEntry)];
+    std::vector<uint8_t> bytes(static_cast<size_t>(count_ < kEntriesPerRead ? count_ : kEntriesPerRead) * sizeof(PackEntry));
     for (int32_t first = 0; first < count_; first += kEntriesPerRead) {
         const int32_t wantedEntries = count_ - first < kEntriesPerRead ? count_ - first : kEntriesPerRead;
-        const int32_t got = file_.Read(bytes, wantedEntries * PackEntry::Size(), false);
-        ByteReader reader(bytes, got > 0 ? static_cast<size_t>(got) : 0);
+        const int32_t got = file_.Read(bytes.data(), wantedEntries * PackEntry::Size(), false);
+        ByteReader reader(bytes.data(), got > 0 ? static_cast<size_t>(got) : 0);
         for (int32_t i = 0; i < wantedEntries; ++i) {
             if (!entry_.Read(reader))
                 return false;
@@ -183,12 +194,16 @@ bool PackFile::ScanDirectoryFor(const std::string& wanted)
     return false;
 }
 
+bool PackFile::FindNamedEntry(const std::string& name)
+{
+    return ScanDirectoryFor(ToNativePath(std::string(name.c_str())));
+}
+
 bool PackFile::FindEntry(const std::string& path, const std::string& name)
 {
     if (!Open(path, true))
         return false;
-    const std::string wanted = ToNativePath(std::string(name.c_str()));
-    const bool found = ScanDirectoryFor(wanted);
+    const bool found = FindNamedEntry(name);
     file_.Close();
     return found;
 }
@@ -203,20 +218,25 @@ bool PackFile::LoadEntry(const std::string& path, const PackEntry& entry, bool d
     return loaded;
 }
 
+// The entry is found and loaded in one opening of the archive: opening a
+// file costs more than reading a directory entry, and nobody can change the
+// archive in between since it is opened without sharing.
 bool PackFile::LoadByIndex(const std::string& path, int32_t index, bool decompress)
 {
-    if (!FindEntryAt(path, index))
+    if (!Open(path, true))
         return FailLoad();
-    const PackEntry found = entry_;
-    return LoadEntry(path, found, decompress);
+    const bool loaded = (ReadEntryAt(index) && Load(decompress)) || FailLoad();
+    file_.Close();
+    return loaded;
 }
 
 bool PackFile::LoadByName(const std::string& path, const std::string& name, bool decompress)
 {
-    if (!FindEntry(path, name))
+    if (!Open(path, true))
         return FailLoad();
-    const PackEntry found = entry_;
-    return LoadEntry(path, found, decompress);
+    const bool loaded = (FindNamedEntry(name) && Load(decompress)) || FailLoad();
+    file_.Close();
+    return loaded;
 }
 
 bool PackFile::LoadWholeFile(const std::string& path, bool decompress)

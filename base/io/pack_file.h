@@ -88,6 +88,9 @@ private:
     // Reads directory entries in order from the current position until one
     // is named wanted; false when none of the count entries is.
     bool ScanDirectoryFor(const std::string& wanted);
+    // Directory lookups in the open archive.
+    bool ReadEntryAt(int32_t index);
+    bool FindNamedEntry(const std::string& name);
 
     HeapBuffer block_;
     int32_t count_ = 0;

@@ -7,6 +7,8 @@
 #include <type_traits>
 #include <vector>
 
+struct PackSource;
+
 // A rectangle in pixels. Right and bottom are exclusive. The all-zero rect
 // means "no rect given" where a default is accepted (SetIfEmpty).
 //
@@ -189,6 +191,10 @@ public:
     // Writes the list to a new file (an existing one is replaced). False for
     // an empty list, a file that does not open or a write that fails.
     bool Save(const std::string& path) const;
+    // Appends the records of a saved list as enabled entries, loaded as a
+    // picture is (see PackFile::LoadInflated). Only the records that the data
+    // holds are read, whatever its count claims. True when data arrived.
+    bool Load(const PackSource& source);
 
 private:
     std::vector<Entry> entries_;
