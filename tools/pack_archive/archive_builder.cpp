@@ -4,10 +4,10 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstdio>
 #include <cstring>
 
 #include "base/io/pack_entry.h"
+#include "base/io/pack_file.h"
 #include "base/io/zlc3.h"
 
 namespace {
@@ -31,17 +31,11 @@ std::string StoredForm(const std::string& plain, bool zlc3)
 
 bool ReadFileBytes(const std::string& path, std::string& bytes)
 {
-    bytes.clear();
-    FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file)
+    PackFile file;
+    if (!file.LoadWholeFile(path, false))
         return false;
-    char buffer[65536];
-    size_t got;
-    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0)
-        bytes.append(buffer, got);
-    bool ok = !std::ferror(file);
-    std::fclose(file);
-    return ok;
+    bytes.assign(reinterpret_cast<const char*>(file.Data()), static_cast<size_t>(file.LoadedSize()));
+    return true;
 }
 
 bool CollectInto(const std::string& folder, const std::string& prefix, std::vector<ArchiveItem>& items, std::string& error)
