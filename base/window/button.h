@@ -7,7 +7,7 @@ class Button;
 
 // Base of the parts of a button. Without a live button every part gives its
 // not-attached value and sends nothing.
-class ButtonProperty : public PropertyOf<Button> {
+class ButtonProperty : public PropertyOf<Button, true> {
 protected:
     ~ButtonProperty() = default;
 };

@@ -11,7 +11,7 @@ class DateTimePicker;
 
 // Base of the parts of a date and time picker. Without a live picker every
 // part gives its not-attached value (an all-zero time) and sends nothing.
-class DateTimePickerProperty : public PropertyOf<DateTimePicker> {
+class DateTimePickerProperty : public PropertyOf<DateTimePicker, true> {
 protected:
     ~DateTimePickerProperty() = default;
 };

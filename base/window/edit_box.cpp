@@ -11,6 +11,23 @@
 #include "base/diag/bounded_format.h"
 #include "base/io/easy_file.h"
 
+namespace {
+
+struct Selection {
+    int32_t start;
+    int32_t end;
+};
+
+Selection ReadSelection(HWND edit)
+{
+    DWORD start = 0;
+    DWORD end = 0;
+    ::SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    return {static_cast<int32_t>(start), static_cast<int32_t>(end)};
+}
+
+} // namespace
+
 int32_t EditBoxMaxLength::Get()
 {
     return IsValid() ? static_cast<int32_t>(Send(EM_GETLIMITTEXT)) : 0;
@@ -28,10 +45,7 @@ int32_t EditBoxSelPos::Get()
 {
     if (!IsValid())
         return -1;
-    DWORD start = 0;
-    DWORD end = 0;
-    Send(EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-    return static_cast<int32_t>(start);
+    return ReadSelection(Hwnd()).start;
 }
 
 bool EditBoxSelPos::Set(int32_t position)
@@ -46,10 +60,8 @@ int32_t EditBoxSelLength::Get()
 {
     if (!IsValid())
         return -1;
-    DWORD start = 0;
-    DWORD end = 0;
-    Send(EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-    return std::abs(static_cast<int32_t>(end) - static_cast<int32_t>(start));
+    const Selection selection = ReadSelection(Hwnd());
+    return std::abs(selection.end - selection.start);
 }
 
 bool EditBoxSelLength::Set(int32_t length)

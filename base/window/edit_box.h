@@ -10,7 +10,7 @@ class EditBox;
 
 // Base of the parts of an edit box. Without a live edit control every part
 // gives its not-attached value and sends nothing.
-class EditBoxProperty : public PropertyOf<EditBox> {
+class EditBoxProperty : public PropertyOf<EditBox, true> {
 protected:
     ~EditBoxProperty() = default;
 };

@@ -4,10 +4,13 @@
 
 // The pattern shared by every property object of the window framework: it
 // keeps a pointer to its owner (a window control) and re-reads the owner's
-// window handle before every operation. The check fails without an owner,
-// without a handle, and when the handle's window has been destroyed, so a
-// property never acts on a window that is gone.
-template <typename OwnerType>
+// window handle before every operation. The check fails without an owner or
+// without a handle. With requireLiveWindow it also fails once the handle's
+// window has been destroyed: the dialog controls' parts then give their
+// not-attached values. Window properties keep acting on a handle whose window
+// is gone, so that clean-up such as removing the tray icon after the window's
+// end still reaches the system.
+template <typename OwnerType, bool requireLiveWindow>
 class PropertyOf {
 public:
     PropertyOf() = default;
@@ -17,14 +20,14 @@ public:
     // Stores the owner; NULL detaches.
     virtual void Attach(OwnerType* owner) { owner_ = owner; }
 
-    // Copies the owner's current handle into Hwnd(); true when it names a
-    // live window.
+    // Copies the owner's current handle into Hwnd(); true when there is one
+    // (and its window lives, where that is required).
     bool IsValid()
     {
         if (owner_ == nullptr)
             return false;
         hwnd_ = owner_->Hwnd();
-        return hwnd_ != nullptr && ::IsWindow(hwnd_);
+        return hwnd_ != nullptr && (!requireLiveWindow || ::IsWindow(hwnd_));
     }
 
 protected:

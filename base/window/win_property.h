@@ -7,10 +7,10 @@
 class WindowControl;
 
 // Base of every attribute of a WindowControl (control.Visible, control.Rect,
-// ...). Without an owner or a live window a getter gives 0, false, NULL or an
-// empty value and a setter does nothing and gives false; a property never
+// ...). Without an owner or a window handle a getter gives 0, false, NULL or
+// an empty value and a setter does nothing and gives false; a property never
 // creates a window. See PropertyOf.
-class WinProperty : public PropertyOf<WindowControl> {
+class WinProperty : public PropertyOf<WindowControl, false> {
 protected:
     ~WinProperty() = default;
 };

@@ -5,6 +5,8 @@
 #include <string>
 #include <thread>
 
+#include "base/window/menu.h"
+#include "base/window/window_control.h"
 #include "tests/window/test_resources.h"
 #include "tests/window/window_test_support.h"
 
@@ -318,3 +320,100 @@ TEST(SystemKeyHook, BlockedWindowsKeysNeverReachTheWindow)
 }
 
 } // namespace
+
+// A main window run the way the program runs its own: a registered popup
+// class with its own device context, timer 1, a tray icon, a popup menu
+// whose commands open a modeless dialog and end the program.
+namespace shell {
+
+Application* application = nullptr;
+WindowControl* mainWindow = nullptr;
+int ticks = 0;
+HWND dialog = nullptr;
+std::string typed;
+
+INT_PTR CALLBACK DialogProc(HWND, UINT message, WPARAM, LPARAM)
+{
+    return message == WM_INITDIALOG;
+}
+
+LRESULT CALLBACK MainProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_TIMER:
+        if (++ticks == 2)
+            PostMessageA(window, WM_COMMAND, 0x2000, 0);
+        return 0;
+    case WM_COMMAND:
+        if (wParam == 0x2000) {
+            mainWindow->Timer.Set(0);
+            dialog = application->ModelessDialog(IDD_CONTROLS, DialogProc);
+            application->modelessDialogs[0] = dialog;
+            ShowWindow(dialog, SW_SHOW);
+            PostMessageA(GetDlgItem(dialog, IDC_PORT), WM_CHAR, '5', 1);
+            PostMessageA(window, WM_COMMAND, 0x1000, 0);
+        } else if (wParam == 0x1000) {
+            typed = Text(GetDlgItem(dialog, IDC_PORT));
+            application->modelessDialogs[0] = nullptr;
+            PostMessageA(window, WM_CLOSE, 0, 0);
+        }
+        return 0;
+    case WM_CLOSE:
+        DestroyWindow(window);
+        return 0;
+    case WM_DESTROY:
+        PostQuitMessage(0);
+        return 0;
+    default:
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+}
+
+} // namespace shell
+
+TEST(Application, RunsAMainWindowTheWayTheProgramDoes)
+{
+    Application application;
+    WindowControl main;
+    shell::application = &application;
+    shell::mainWindow = &main;
+    application.InitClass(CS_OWNDC, shell::MainProc, TestInstance(), "ShellLikeWindow");
+    application.SetClassLook(0, 0, nullptr, nullptr, nullptr);
+    ASSERT_TRUE(application.RegisterClass());
+
+    main.baseStyle = WS_POPUP;
+    main.baseExStyle = WS_EX_TOPMOST | WS_EX_TOOLWINDOW;
+    WindowCreateParams params;
+    params.instance = application.Instance();
+    params.rect = Rect(0, 0, 800, 600);
+    params.className = "ShellLikeWindow";
+    params.text = "ShellLikeWindow";
+    ASSERT_TRUE(main.Create(params));
+    EXPECT_FALSE(main.Visible.Get()) << "made hidden";
+    ASSERT_TRUE(main.DC.Begin(false));
+    HDC own = GetDC(main.Hwnd());
+    EXPECT_EQ(main.DC.Hdc(), own) << "the class gives the window its own context";
+    ReleaseDC(main.Hwnd(), own);
+    main.DC.End();
+
+    PopupMenuItems menu;
+    menu.Append("設定(&S)", 0x2000);
+    menu.Append("終了(&E)", 0x1000);
+    main.PopupMenu.SetMenu(menu.Hmenu());
+    ASSERT_TRUE(main.TaskIcon.Add("ShellLikeWindow", LoadIconA(nullptr, MAKEINTRESOURCEA(32512)), WM_USER, 0));
+    ASSERT_TRUE(main.Timer.Set(20));
+    application.mainWindow = main.Hwnd();
+    shell::ticks = 0;
+    application.Run();
+
+    EXPECT_EQ(shell::ticks, 2) << "the dialog stopped timer 1";
+    EXPECT_EQ(shell::typed, "5") << "the dialog got its key once";
+    EXPECT_FALSE(IsWindow(main.Hwnd()));
+    // After the loop the window is gone, yet the icon's removal is still
+    // asked for with its handle.
+    EXPECT_TRUE(main.TaskIcon.IsShown());
+    main.TaskIcon.Remove();
+    EXPECT_FALSE(main.TaskIcon.IsShown());
+    main.Release();
+    UnregisterClassA("ShellLikeWindow", TestInstance());
+}

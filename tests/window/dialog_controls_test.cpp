@@ -58,6 +58,18 @@ SYSTEMTIME Time(WORD year, WORD month, WORD day, WORD hour, WORD minute)
     return time;
 }
 
+// A child control of parent at rect.
+WindowCreateParams ChildParams(HWND parent, const Rect& rect, DWORD style, const char* text = "")
+{
+    WindowCreateParams params;
+    params.instance = TestInstance();
+    params.parent = parent;
+    params.rect = rect;
+    params.style = WS_CHILD | WS_VISIBLE | style;
+    params.text = text;
+    return params;
+}
+
 std::string ClassOf(HWND window)
 {
     char name[64] = {};
@@ -172,13 +184,7 @@ TEST(EditBox, CreatedOnItsOwnAndKeepsItsNotifications)
 {
     TestWindow parent(Rect(100, 100, 300, 200));
     EditBox edit;
-    WindowCreateParams params;
-    params.instance = TestInstance();
-    params.parent = parent.Hwnd();
-    params.rect = Rect(5, 5, 105, 25);
-    params.style = WS_CHILD | WS_VISIBLE;
-    params.text = "start";
-    ASSERT_TRUE(edit.Create(params));
+    ASSERT_TRUE(edit.Create(ChildParams(parent.Hwnd(), Rect(5, 5, 105, 25), 0, "start")));
     EXPECT_STRCASEEQ(ClassOf(edit.Hwnd()).c_str(), "Edit");
     EXPECT_EQ(edit.Text.Get(), "start");
 
@@ -212,13 +218,7 @@ TEST(Button, CreatedOnItsOwnTellsItsParent)
 {
     TestWindow parent(Rect(100, 100, 300, 200));
     Button button;
-    WindowCreateParams params;
-    params.instance = TestInstance();
-    params.parent = parent.Hwnd();
-    params.rect = Rect(5, 5, 85, 30);
-    params.style = WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON;
-    params.text = "press";
-    ASSERT_TRUE(button.Create(params));
+    ASSERT_TRUE(button.Create(ChildParams(parent.Hwnd(), Rect(5, 5, 85, 30), BS_PUSHBUTTON, "press")));
     EXPECT_STRCASEEQ(ClassOf(button.Hwnd()).c_str(), "Button");
     ClearMessages();
     ASSERT_TRUE(button.Click.Click());
@@ -276,12 +276,7 @@ TEST(DateTimePicker, CreatedOnItsOwn)
 {
     TestWindow parent(Rect(100, 100, 300, 200));
     DateTimePicker picker;
-    WindowCreateParams params;
-    params.instance = TestInstance();
-    params.parent = parent.Hwnd();
-    params.rect = Rect(5, 5, 125, 30);
-    params.style = WS_CHILD | WS_VISIBLE | DTS_TIMEFORMAT;
-    ASSERT_TRUE(picker.Create(params));
+    ASSERT_TRUE(picker.Create(ChildParams(parent.Hwnd(), Rect(5, 5, 125, 30), DTS_TIMEFORMAT)));
     EXPECT_EQ(ClassOf(picker.Hwnd()), DATETIMEPICK_CLASSA);
     ASSERT_TRUE(picker.Current.Set(Time(2024, 1, 1, 7, 5)));
     EXPECT_EQ(picker.Current.Get().wMinute, 5);

@@ -82,10 +82,11 @@ TEST(WindowControl, PropertiesActOnTheWindowTheControlHasAtTheTime)
     HWND made = FindWindowA(TestClassName(), "made");
     DestroyWindow(made);
 
-    // A window destroyed behind the control's back is no window either.
+    // A window destroyed behind the control's back reads as empty.
     DestroyWindow(other.Hwnd());
     EXPECT_EQ(control.Caption.Get(), "");
-    EXPECT_FALSE(control.Visible.Set(true));
+    EXPECT_EQ(control.Rect.Width.Get(), 0);
+    EXPECT_FALSE(control.Visible.Get());
 }
 
 TEST(WindowControl, CreateRefusesAnEmptyClassWithoutParentAndKeepsTheHandle)
