@@ -497,6 +497,25 @@ TEST(WinTaskIcon, AddsOnceAndRemoves)
     EXPECT_FALSE(TrayIconExists(bound.window.Hwnd(), 0));
 }
 
+TEST(WinTaskIcon, ARefusedAddStillCountsAsShownSoRemoveAsks)
+{
+    Bound bound;
+    HICON icon = LoadIconA(nullptr, MAKEINTRESOURCEA(32512));
+    // An icon of the same window and id already there: the shell refuses a
+    // second one.
+    NOTIFYICONDATAA data = {};
+    data.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    data.hWnd = bound.window.Hwnd();
+    data.uFlags = NIF_ICON;
+    data.hIcon = icon;
+    ASSERT_TRUE(Shell_NotifyIconA(NIM_ADD, &data));
+    WinTaskIcon& tray = bound.control.TaskIcon;
+    EXPECT_FALSE(tray.Add("refused", icon, WM_USER, 0));
+    EXPECT_TRUE(tray.IsShown());
+    EXPECT_TRUE(tray.Remove()) << "the removal reaches the icon that was there";
+    EXPECT_FALSE(TrayIconExists(bound.window.Hwnd(), 0));
+}
+
 TEST(WinTaskIcon, TipIsCutAtACharacterBoundary)
 {
     if (GetACP() != 932)
