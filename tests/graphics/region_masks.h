@@ -1,0 +1,22 @@
+#pragma once
+
+#include "base/graphics/bitmap.h"
+#include "base/window/region.h"
+
+#include <cstdint>
+
+// Pictures for window shapes, drawn by our own code: 32-bpp images whose
+// background is the key colour.
+constexpr uint32_t kMaskKey = 0x0000FF00;
+
+// A standing figure in the image's size: a head, a body with arms and two
+// legs, with a hole between arm and body, cut from ellipses and boxes.
+void PaintFigureMask(Bitmap& image, int32_t width, int32_t height);
+
+// Pixels that differ from the key with about the given chance in 1000 each,
+// from a fixed seed.
+void PaintNoiseMask(Bitmap& image, int32_t width, int32_t height, uint32_t perMille, uint32_t seed);
+
+// The shape built the plain way, one OR of a one-row region per run, to
+// check faster ways against: only 32 bpp; the whole image or area.
+bool BuildRegionRunByRun(Bitmap& image, uint32_t key, Region& out, const Rect& area = Rect());
