@@ -1,5 +1,6 @@
 #include "tests/graphics/region_masks.h"
 
+#include <cmath>
 #include <cstring>
 
 namespace {
@@ -9,10 +10,42 @@ void Put(Bitmap& image, int32_t x, int32_t y, uint32_t value)
     std::memcpy(image.PixelAddress(x, y), &value, sizeof value);
 }
 
-bool InEllipse(int32_t x, int32_t y, double cx, double cy, double rx, double ry)
+bool InEllipse(double x, double y, double cx, double cy, double rx, double ry)
 {
-    const double dx = (x + 0.5 - cx) / rx, dy = (y + 0.5 - cy) / ry;
+    const double dx = (x - cx) / rx, dy = (y - cy) / ry;
     return dx * dx + dy * dy <= 1.0;
+}
+
+// The figure in units of its box (0..1 across and down).
+bool InFigure(double x, double y)
+{
+    const bool eyes = InEllipse(x, y, 0.45, 0.22, 0.02, 0.02) || InEllipse(x, y, 0.55, 0.22, 0.02, 0.02);
+    const bool head = InEllipse(x, y, 0.5, 0.22, 0.15, 0.12) && !eyes;
+    // Spikes of hair along the top of the head, each a triangle.
+    bool spikes = false;
+    for (int i = 0; i < 7; ++i) {
+        const double centre = 0.38 + 0.04 * i, top = 0.03 + 0.02 * (i % 3);
+        const double spread = 0.02 * (y - top) / (0.14 - top);
+        spikes = spikes || (y >= top && y < 0.14 && x > centre - spread && x < centre + spread);
+    }
+    // Twin tails whose lower part falls apart into strands.
+    const bool tails = (InEllipse(x, y, 0.27, 0.36, 0.07, 0.24) || InEllipse(x, y, 0.73, 0.36, 0.07, 0.24)) &&
+                       !(y > 0.42 && static_cast<int>(x * 125) % 3 == 0);
+    const bool body = InEllipse(x, y, 0.5, 0.5, 0.12, 0.16);
+    const bool arms = InEllipse(x, y, 0.5, 0.45, 0.36, 0.035) && !InEllipse(x, y, 0.33, 0.45, 0.02, 0.012);
+    bool fingers = false;
+    for (int i = 0; i < 4; ++i) {
+        const double dy = 0.43 + 0.013 * i;
+        fingers = fingers || InEllipse(x, y, 0.13, dy, 0.035, 0.005) || InEllipse(x, y, 0.87, dy, 0.035, 0.005);
+    }
+    // A skirt widening downwards with a zigzag hem.
+    const double phase = x * 50 - std::floor(x * 50);
+    const double hem = 0.74 + 0.04 * (phase < 0.5 ? phase : 1 - phase);
+    const double halfWidth = 0.1 + 0.25 * (y - 0.6);
+    const bool skirt = y > 0.6 && y < hem && x > 0.5 - halfWidth && x < 0.5 + halfWidth;
+    const bool legs = y >= 0.7 && y < 0.96 && ((x > 0.42 && x < 0.47) || (x > 0.53 && x < 0.58));
+    const bool shoes = InEllipse(x, y, 0.43, 0.96, 0.04, 0.015) || InEllipse(x, y, 0.57, 0.96, 0.04, 0.015);
+    return head || spikes || tails || body || arms || fingers || skirt || legs || shoes;
 }
 
 } // namespace
@@ -20,17 +53,9 @@ bool InEllipse(int32_t x, int32_t y, double cx, double cy, double rx, double ry)
 void PaintFigureMask(Bitmap& image, int32_t width, int32_t height)
 {
     image.Create(width, height, 32, 0);
-    const double w = width, h = height;
     for (int32_t y = 0; y < height; ++y) {
         for (int32_t x = 0; x < width; ++x) {
-            const bool head = InEllipse(x, y, w * 0.5, h * 0.2, w * 0.18, h * 0.17);
-            const bool body = InEllipse(x, y, w * 0.5, h * 0.55, w * 0.2, h * 0.25);
-            const bool arms = InEllipse(x, y, w * 0.5, h * 0.45, w * 0.42, h * 0.06) &&
-                              !InEllipse(x, y, w * 0.3, h * 0.47, w * 0.03, h * 0.02);
-            const bool legs = y > h * 0.7 && y < h * 0.97 &&
-                              ((x > w * 0.36 && x < w * 0.46) || (x > w * 0.54 && x < w * 0.64));
-            const bool eye = InEllipse(x, y, w * 0.44, h * 0.18, w * 0.02, h * 0.02);
-            const bool filled = (head && !eye) || body || arms || legs;
+            const bool filled = InFigure((x + 0.5) / width, (y + 0.5) / height);
             // Shades of one colour, alpha included, as a drawn figure has.
             Put(image, x, y, filled ? 0xFF000000u | static_cast<uint32_t>((x * 7 + y) & 0xFF) << 16 : kMaskKey);
         }

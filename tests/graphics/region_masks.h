@@ -9,8 +9,9 @@
 // background is the key colour.
 constexpr uint32_t kMaskKey = 0x0000FF00;
 
-// A standing figure in the image's size: a head, a body with arms and two
-// legs, with a hole between arm and body, cut from ellipses and boxes.
+// A standing character in the image's size, cut from ellipses, triangles
+// and boxes: spiky hair, twin tails falling apart into strands, arms with
+// fingers and a hole, a skirt with a zigzag hem, legs and shoes.
 void PaintFigureMask(Bitmap& image, int32_t width, int32_t height);
 
 // Pixels that differ from the key with about the given chance in 1000 each,
