@@ -4,6 +4,7 @@
 #include "base/graphics/bitmap_lock.h"
 #include "base/graphics/bmp_layout.h"
 #include "base/graphics/pixel_format.h"
+#include "base/io/pack_file.h"
 #include "base/util/colour.h"
 #include "base/util/rect.h"
 
@@ -35,6 +36,15 @@ public:
     Bitmap& operator=(Bitmap&& other) noexcept;
 
     // Virtual in this order after Error's SetMessage.
+    // Inflates the ZLC3 resource (integer id, type) of the program's own
+    // module and attaches the image it holds. False (error 20) when the
+    // resource is missing, does not inflate or holds no sound image.
+    virtual bool LoadFromResource(uint16_t id, const char* type);
+    // Loads through the archive reader, always inflating a ZLC3 block: the
+    // whole file at source.path when no name is given, else the given
+    // entry, else the entry of that name; then attaches it. False (error
+    // 20) when nothing loads or it holds no sound image.
+    virtual bool Load(PackSource source);
     // Writes the image as an uncompressed .bmp: the block's headers and
     // table as they stand, then the pixel rows. Error 1 for an empty path
     // or no image, 6 when the file does not open, 20 when a write fails.

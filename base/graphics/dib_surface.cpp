@@ -72,3 +72,15 @@ bool DibSurface::BuildBlank(int32_t width, int32_t height, int32_t bitsPerPixel)
     Bitmap blank;
     return blank.Create(width, height, bitsPerPixel, 256) && Build(blank);
 }
+
+bool DibSurface::BuildFromFile(PackSource source)
+{
+    Bitmap loaded;
+    return loaded.Load(std::move(source)) && Build(loaded);
+}
+
+bool DibSurface::BuildFromResource(uint16_t id, const char* type)
+{
+    Bitmap loaded;
+    return loaded.LoadFromResource(id, type) && Build(loaded);
+}

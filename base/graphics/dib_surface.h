@@ -30,6 +30,10 @@ public:
     bool Build(const Bitmap& source);
     // From a blank image of that size and depth (a 256-entry table for 8 bpp).
     bool BuildBlank(int32_t width, int32_t height, int32_t bitsPerPixel);
+    // From an image loaded as Bitmap::Load does.
+    bool BuildFromFile(PackSource source);
+    // From the program's ZLC3 resource (see Bitmap::LoadFromResource).
+    bool BuildFromResource(uint16_t id, const char* type);
 
     bool IsBuilt() const { return section_ != nullptr; }
     HBITMAP Section() const { return section_; }
