@@ -141,6 +141,9 @@ bool Bitmap::Attach(void* block, size_t size)
     SetError(0);
     if (!block)
         return Fail(kNullPointer);
+    // The block held already, handed in again, is not to be freed here.
+    if (block == block_)
+        block_ = nullptr;
     Release();
     BmpLayout layout;
     if (!ReadBmpLayout(block, size, true, layout)) {

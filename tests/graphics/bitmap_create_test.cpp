@@ -25,6 +25,23 @@ uint16_t U16At(const std::string& block, size_t at)
     return value;
 }
 
+// Files whose pixels do not follow a 40-byte header directly.
+BmpFields SpareBytesBeforePixels()
+{
+    BmpFields fields;
+    fields.bitCount = 24;
+    fields.pixelOffset = 70;
+    return fields;
+}
+
+BmpFields LongInformationHeader()
+{
+    BmpFields fields;
+    fields.headerSize = 108;
+    fields.pixelOffset = 122;
+    return fields;
+}
+
 TEST(BitmapCreate, WritesTheFileImageOfEachDepth)
 {
     struct Case {
@@ -147,6 +164,15 @@ TEST(BitmapAttach, NullIsAPointerError)
     EXPECT_EQ(image.GetError(), Error::kNullPointer);
 }
 
+TEST(BitmapAttach, ItsOwnBlockAgainIsKept)
+{
+    Bitmap image;
+    ASSERT_TRUE(image.Create(3, 2, 32, 0));
+    Set32(image, 2, 1, 0x00ABCDEF);
+    ASSERT_TRUE(image.Attach(image.Block(), image.BlockSize()));
+    EXPECT_EQ(Get32(image, 2, 1), 0x00ABCDEFu);
+}
+
 TEST(BitmapAttach, AcceptsWhatFilesMayHoldBetweenHeaderAndPixels)
 {
     struct Case {
@@ -155,12 +181,6 @@ TEST(BitmapAttach, AcceptsWhatFilesMayHoldBetweenHeaderAndPixels)
         uint32_t tableOffset;
         int32_t usableEntries;
     };
-    BmpFields gap;
-    gap.bitCount = 24;
-    gap.pixelOffset = 70;
-    BmpFields longHeader;
-    longHeader.headerSize = 108;
-    longHeader.pixelOffset = 122;
     BmpFields smallTable;
     smallTable.bitCount = 8;
     smallTable.coloursUsed = 2;
@@ -169,8 +189,8 @@ TEST(BitmapAttach, AcceptsWhatFilesMayHoldBetweenHeaderAndPixels)
     fields32.compression = BI_BITFIELDS;
     fields32.pixelOffset = 66;
     const Case cases[] = {
-        {"24 bpp with 16 spare bytes", gap, 54, 4},
-        {"108-byte header", longHeader, 122, 0},
+        {"24 bpp with 16 spare bytes", SpareBytesBeforePixels(), 54, 4},
+        {"108-byte header", LongInformationHeader(), 122, 0},
         {"8 bpp with 2 colours", smallTable, 54, 2},
         {"32 bpp with bit fields", fields32, 54, 3},
     };
@@ -201,15 +221,8 @@ TEST(BitmapSave, WritesTheBlockByteForByte)
             made.SetPaletteEntry(6, 1, 2, 3);
         blocks.push_back(BlockOf(made));
     }
-    // Loaded files whose pixels do not follow a 40-byte header directly.
-    BmpFields gap;
-    gap.bitCount = 24;
-    gap.pixelOffset = 70;
-    BmpFields longHeader;
-    longHeader.headerSize = 108;
-    longHeader.pixelOffset = 122;
-    blocks.push_back(gap.Bytes());
-    blocks.push_back(longHeader.Bytes());
+    blocks.push_back(SpareBytesBeforePixels().Bytes());
+    blocks.push_back(LongInformationHeader().Bytes());
 
     for (const std::string& block : blocks) {
         SCOPED_TRACE(U16At(block, 28));
