@@ -1,0 +1,32 @@
+// Draws the demo character and packs it into a .pac archive:
+//   demo_character OUTPUT.pac
+// Every entry is stored as a ZLC3 block where the codec can pack it.
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "base/io/easy_file.h"
+#include "tools/demo_character/demo_character.h"
+#include "tools/pack_archive/archive_builder.h"
+
+int main(int argc, char** argv)
+{
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: demo_character OUTPUT.pac\n");
+        return 1;
+    }
+    std::string archive;
+    std::string error;
+    if (!BuildArchive(BuildDemoCharacter(), true, archive, error)) {
+        std::fprintf(stderr, "demo_character: %s\n", error.c_str());
+        return 1;
+    }
+    EasyFile file;
+    const int32_t size = static_cast<int32_t>(archive.size());
+    const bool written = file.OpenWrite(argv[1], false) && file.Write(archive.data(), size) == size;
+    if (!file.Close() || !written) {
+        std::fprintf(stderr, "demo_character: cannot write %s\n", argv[1]);
+        return 1;
+    }
+    return 0;
+}
