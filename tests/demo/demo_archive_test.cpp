@@ -2,6 +2,7 @@
 // voices that the Quenna program loads when no other character is given.
 #include "app/animation_script.h"
 #include "app/edition.h"
+#include "base/graphics/bitmap.h"
 #include "base/io/pack_file.h"
 #include "base/util/byte_reader.h"
 #include "tests/support/temp_dir.h"
@@ -31,54 +32,25 @@ std::string ScriptName(int slot)
 }
 
 
-// A 32-bit bottom-up BMP, its pixels as stored (blue, green, red, fourth
-// byte), rows top-down.
-struct Picture {
-    int32_t width = 0;
-    int32_t height = 0;
-    std::vector<uint32_t> pixels;
-    uint32_t At(int x, int y) const { return pixels[static_cast<size_t>(y) * static_cast<size_t>(width) + static_cast<size_t>(x)]; }
-};
-
-bool ReadBmp32(const std::string& bytes, Picture& picture)
+// A picture pixel as stored: blue, green, red and the fourth byte.
+uint32_t PixelAt(const Bitmap& picture, int32_t x, int32_t y)
 {
-    ByteReader reader(bytes.data(), bytes.size());
-    uint16_t magic = 0, planes = 0, bits = 0;
-    uint32_t pixelOffset = 0, headerSize = 0, compression = 0;
-    reader.ReadU16LE(magic);
-    reader.U32LEAt(10, pixelOffset);
-    reader.U32LEAt(14, headerSize);
-    reader.I32LEAt(18, picture.width);
-    reader.I32LEAt(22, picture.height);
-    reader.U16LEAt(26, planes);
-    reader.U16LEAt(28, bits);
-    reader.U32LEAt(30, compression);
-    if (!reader.Ok() || magic != 0x4D42 || headerSize != 40 || planes != 1 || bits != 32 || compression != 0 ||
-        picture.width <= 0 || picture.height <= 0)
-        return false;
-    const size_t rowBytes = static_cast<size_t>(picture.width) * 4;
-    if (!reader.Fits(pixelOffset, rowBytes * static_cast<size_t>(picture.height)))
-        return false;
-    picture.pixels.resize(static_cast<size_t>(picture.width) * static_cast<size_t>(picture.height));
-    for (int32_t y = 0; y < picture.height; ++y)
-        for (int32_t x = 0; x < picture.width; ++x)
-            reader.U32LEAt(pixelOffset + rowBytes * static_cast<size_t>(picture.height - 1 - y) + static_cast<size_t>(x) * 4,
-                           picture.pixels[static_cast<size_t>(y) * rowBytes / 4 + static_cast<size_t>(x)]);
-    return reader.Ok();
+    const uint8_t* pixel = picture.PixelAddress(x, y);
+    return static_cast<uint32_t>(pixel[0]) | static_cast<uint32_t>(pixel[1]) << 8 | static_cast<uint32_t>(pixel[2]) << 16 |
+           static_cast<uint32_t>(pixel[3]) << 24;
 }
-
 
 // A frame as the program composes it: the canvas filled with the key
 // colour, the mask picture copied on, then the image picture copied over it.
 struct Canvas {
     std::vector<uint32_t> pixels = std::vector<uint32_t>(static_cast<size_t>(kCanvasWidth) * kCanvasHeight, kKey);
     uint32_t At(int x, int y) const { return pixels[static_cast<size_t>(y) * kCanvasWidth + static_cast<size_t>(x)]; }
-    void Copy(const Picture& picture, int32_t left, int32_t top)
+    void Copy(const Bitmap& picture, int32_t left, int32_t top)
     {
-        for (int32_t y = 0; y < picture.height; ++y)
-            for (int32_t x = 0; x < picture.width; ++x)
+        for (int32_t y = 0; y < picture.Height(); ++y)
+            for (int32_t x = 0; x < picture.Width(); ++x)
                 if (left + x >= 0 && left + x < kCanvasWidth && top + y >= 0 && top + y < kCanvasHeight)
-                    pixels[static_cast<size_t>(top + y) * kCanvasWidth + static_cast<size_t>(left + x)] = picture.At(x, y);
+                    pixels[static_cast<size_t>(top + y) * kCanvasWidth + static_cast<size_t>(left + x)] = PixelAt(picture, x, y);
     }
 };
 
@@ -107,12 +79,17 @@ protected:
         return script;
     }
 
-    Picture LoadPicture(const std::string& name)
+    // The picture as the program loads it. It must be a 32-bit image, the
+    // only depth that frames are composed from.
+    Bitmap LoadPicture(const std::string& name)
     {
-        Picture picture;
-        std::string bytes;
-        EXPECT_TRUE(LoadEntry(name + ".bmz", bytes)) << name;
-        EXPECT_TRUE(ReadBmp32(bytes, picture)) << name;
+        Bitmap picture;
+        PackSource source;
+        source.path = path_;
+        source.name = name + ".bmz";
+        EXPECT_TRUE(picture.Load(source)) << name;
+        EXPECT_EQ(picture.BitsPerPixel(), 32) << name;
+        EXPECT_EQ(picture.Info()->bmiHeader.biCompression, static_cast<DWORD>(BI_RGB)) << name;
         return picture;
     }
 
@@ -172,16 +149,20 @@ TEST_F(DemoArchive, PicturesAre32BitAndLieOnTheCanvas)
             for (const auto& placed : pictures) {
                 if (placed.name.empty())
                     continue;
-                const Picture picture = LoadPicture(placed.name);
+                const Bitmap picture = LoadPicture(placed.name);
+                ASSERT_TRUE(picture.HasImage()) << placed.name;
                 EXPECT_GE(placed.x, 0) << placed.name;
                 EXPECT_GE(placed.y, 0) << placed.name;
-                EXPECT_LE(placed.x + picture.width, kCanvasWidth) << placed.name;
-                EXPECT_LE(placed.y + picture.height, kCanvasHeight) << placed.name;
+                EXPECT_LE(placed.x + picture.Width(), kCanvasWidth) << placed.name;
+                EXPECT_LE(placed.y + picture.Height(), kCanvasHeight) << placed.name;
                 // The region builder compares whole pixels: green with any
                 // fourth byte but 0 would count as part of the figure.
-                for (uint32_t pixel : picture.pixels) {
-                    if ((pixel & 0xFFFFFF) == kKey) {
-                        ASSERT_EQ(pixel, kKey) << placed.name;
+                for (int32_t y = 0; y < picture.Height(); ++y) {
+                    for (int32_t x = 0; x < picture.Width(); ++x) {
+                        const uint32_t pixel = PixelAt(picture, x, y);
+                        if ((pixel & 0xFFFFFF) == kKey) {
+                            ASSERT_EQ(pixel, kKey) << placed.name;
+                        }
                     }
                 }
             }

@@ -342,17 +342,21 @@ Raster BackdropPicture(Backdrop backdrop, int hour)
 
 class ArchiveContent {
 public:
+    // An empty entry is one that could not be made.
     void Add(const std::string& name, std::string bytes)
     {
+        complete_ = complete_ && !bytes.empty();
         if (names_.insert(name).second)
             entries_.push_back({name, std::move(bytes)});
     }
     bool Has(const std::string& name) const { return names_.count(name) != 0; }
+    bool Complete() const { return complete_; }
     std::vector<ArchiveItem> Take() { return std::move(entries_); }
 
 private:
     std::set<std::string> names_;
     std::vector<ArchiveItem> entries_;
+    bool complete_ = true;
 };
 
 AnimationScript BuildSlot(int slot, const SlotSpec& spec, ArchiveContent& content)
@@ -398,7 +402,7 @@ AnimationScript BuildSlot(int slot, const SlotSpec& spec, ArchiveContent& conten
 
 } // namespace
 
-std::vector<ArchiveItem> BuildDemoCharacter()
+bool BuildDemoCharacter(std::vector<ArchiveItem>& items)
 {
     ArchiveContent content;
     const std::vector<SlotSpec> slots = Slots();
@@ -407,5 +411,6 @@ std::vector<ArchiveItem> BuildDemoCharacter()
         const std::vector<uint8_t> bytes = EncodeAnimationScript(script);
         content.Add(SlotName("quenna%02d.ttp", static_cast<int>(slot)), std::string(bytes.begin(), bytes.end()));
     }
-    return content.Take();
+    items = content.Take();
+    return content.Complete();
 }

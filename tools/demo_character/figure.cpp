@@ -49,7 +49,7 @@ void OutlinedStroke(Raster& raster, const std::vector<Point>& points, float radi
     Stroke(raster, points, radius, colour);
 }
 
-Polygon Rotated(std::vector<Point> corners, Point pivot, float degrees)
+PolygonShape Rotated(std::vector<Point> corners, Point pivot, float degrees)
 {
     const float c = std::cos(Radians(degrees));
     const float s = std::sin(Radians(degrees));
@@ -58,7 +58,7 @@ Polygon Rotated(std::vector<Point> corners, Point pivot, float degrees)
         const float y = p.y - pivot.y;
         p = {pivot.x + x * c - y * s, pivot.y + x * s + y * c};
     }
-    return Polygon{corners};
+    return PolygonShape{corners};
 }
 
 // Where the figure's parts are for one pose.
@@ -96,7 +96,7 @@ void DrawLegs(Raster& raster, const Pose& pose, const Skeleton& s)
     for (int i = 0; i < 2; ++i) {
         const Point foot{hips[i].x + feet[i], footY};
         Paint(raster, Capsule{hips[i], foot, 10}, kLegs, kOutline, kLine);
-        Paint(raster, Ellipse{foot.x + s.toeDx, foot.y + 8, s.toeDx != 0 ? 21.0f : 17.0f, 10}, kShoes, kOutline, kLine);
+        Paint(raster, Oval{foot.x + s.toeDx, foot.y + 8, s.toeDx != 0 ? 21.0f : 17.0f, 10}, kShoes, kOutline, kLine);
     }
 }
 
@@ -104,15 +104,15 @@ void DrawBody(Raster& raster, const Skeleton& s)
 {
     const float dy = s.dy;
     Paint(raster,
-          Polygon{{{190, 194 + dy}, {322, 194 + dy}, {334, 260 + dy}, {348, 336 + dy}, {164, 336 + dy}, {178, 260 + dy}}},
+          PolygonShape{{{190, 194 + dy}, {322, 194 + dy}, {334, 260 + dy}, {348, 336 + dy}, {164, 336 + dy}, {178, 260 + dy}}},
           kDress, kOutline, kLine);
-    Paint(raster, Ellipse{kCentreX + s.faceDx * 0.4f, 226 + dy, 38, 12}, kTrim, kOutline, 2);
+    Paint(raster, Oval{kCentreX + s.faceDx * 0.4f, 226 + dy, 38, 12}, kTrim, kOutline, 2);
     // A heart-shaped pocket on the front of the dress.
     const float px = kCentreX + s.faceDx * 0.8f;
     const float py = 280 + dy;
-    Fill(raster, Ellipse{px - 7, py, 8, 8}, kTrim);
-    Fill(raster, Ellipse{px + 7, py, 8, 8}, kTrim);
-    Fill(raster, Polygon{{{px - 15, py + 2}, {px + 15, py + 2}, {px, py + 18}}}, kTrim);
+    Fill(raster, Oval{px - 7, py, 8, 8}, kTrim);
+    Fill(raster, Oval{px + 7, py, 8, 8}, kTrim);
+    Fill(raster, PolygonShape{{{px - 15, py + 2}, {px + 15, py + 2}, {px, py + 18}}}, kTrim);
 }
 
 void DrawEye(Raster& raster, const Pose& pose, Point centre, bool left)
@@ -120,20 +120,20 @@ void DrawEye(Raster& raster, const Pose& pose, Point centre, bool left)
     switch (pose.eyes) {
     case Eyes::Open: {
         const Point c = Offset(centre, pose.look.x, pose.look.y);
-        Fill(raster, Ellipse{c.x, c.y, 11, 15}, kEye);
-        Fill(raster, Ellipse{c.x - 3, c.y - 6, 4, 4}, kWhite);
+        Fill(raster, Oval{c.x, c.y, 11, 15}, kEye);
+        Fill(raster, Oval{c.x - 3, c.y - 6, 4, 4}, kWhite);
         break;
     }
     case Eyes::Wide: {
-        Paint(raster, Ellipse{centre.x, centre.y, 14, 17}, kWhite, kEye, 2);
-        Fill(raster, Ellipse{centre.x + pose.look.x, centre.y + pose.look.y, 5, 6}, kEye);
+        Paint(raster, Oval{centre.x, centre.y, 14, 17}, kWhite, kEye, 2);
+        Fill(raster, Oval{centre.x + pose.look.x, centre.y + pose.look.y, 5, 6}, kEye);
         break;
     }
     case Eyes::Closed:
-        Stroke(raster, Arc(Ellipse{centre.x, centre.y - 4, 12, 9}, 20, 160, 10), 2.5f, kEye);
+        Stroke(raster, Arc(Oval{centre.x, centre.y - 4, 12, 9}, 20, 160, 10), 2.5f, kEye);
         break;
     case Eyes::Happy:
-        Stroke(raster, Arc(Ellipse{centre.x, centre.y + 6, 12, 12}, 200, 340, 10), 2.5f, kEye);
+        Stroke(raster, Arc(Oval{centre.x, centre.y + 6, 12, 12}, 200, 340, 10), 2.5f, kEye);
         break;
     case Eyes::Squeezed: {
         const float d = left ? -1.0f : 1.0f; // > on the left eye, < on the right one
@@ -147,18 +147,18 @@ void DrawMouth(Raster& raster, Mouth mouth, Point at)
 {
     switch (mouth) {
     case Mouth::Smile:
-        Stroke(raster, Arc(Ellipse{at.x, at.y - 8, 13, 10}, 30, 150, 10), 2.5f, kMouth);
+        Stroke(raster, Arc(Oval{at.x, at.y - 8, 13, 10}, 30, 150, 10), 2.5f, kMouth);
         break;
     case Mouth::Open:
-        Paint(raster, Ellipse{at.x, at.y, 10, 9}, kMouth, kOutline, 2);
-        Fill(raster, Ellipse{at.x, at.y + 4, 6, 4}, kTongue);
+        Paint(raster, Oval{at.x, at.y, 10, 9}, kMouth, kOutline, 2);
+        Fill(raster, Oval{at.x, at.y + 4, 6, 4}, kTongue);
         break;
     case Mouth::Grin:
-        Paint(raster, Polygon{Arc(Ellipse{at.x, at.y - 6, 20, 20}, 0, 180, 16)}, kMouth, kOutline, 2);
-        Fill(raster, Ellipse{at.x, at.y + 8, 9, 4}, kTongue);
+        Paint(raster, PolygonShape{Arc(Oval{at.x, at.y - 6, 20, 20}, 0, 180, 16)}, kMouth, kOutline, 2);
+        Fill(raster, Oval{at.x, at.y + 8, 9, 4}, kTongue);
         break;
     case Mouth::Oh:
-        Paint(raster, Ellipse{at.x, at.y + 2, 6, 8}, kMouth, kOutline, 2);
+        Paint(raster, Oval{at.x, at.y + 2, 6, 8}, kMouth, kOutline, 2);
         break;
     case Mouth::Wavy:
         Stroke(raster, {{at.x - 14, at.y + 2}, {at.x - 7, at.y - 3}, {at.x, at.y + 2}, {at.x + 7, at.y - 3}, {at.x + 14, at.y + 2}}, 2.5f, kMouth);
@@ -171,27 +171,27 @@ void DrawHead(Raster& raster, const Pose& pose, const Skeleton& s)
     const float dy = s.dy;
     const float fx = kCentreX + s.faceDx;
     // Buns behind the head; the far one hides further when she turns.
-    Paint(raster, Ellipse{172 + s.faceDx * 0.5f, 74 + dy, 30, 30}, kHairDark, kOutline, kLine);
-    Paint(raster, Ellipse{340 + s.faceDx * 0.5f, 74 + dy, 30, 30}, kHairDark, kOutline, kLine);
+    Paint(raster, Oval{172 + s.faceDx * 0.5f, 74 + dy, 30, 30}, kHairDark, kOutline, kLine);
+    Paint(raster, Oval{340 + s.faceDx * 0.5f, 74 + dy, 30, 30}, kHairDark, kOutline, kLine);
     // A curl standing up from the top of the head.
-    OutlinedStroke(raster, Arc(Ellipse{kCentreX + 14, 44 + dy, 14, 12}, 180, 400, 12), 3, kHair);
-    Paint(raster, Ellipse{kCentreX, 140 + dy, 96, 84}, kHair, kOutline, kLine);
-    FillOver(raster, Ellipse{fx, 158 + dy, 80, 64}, kSkin, kHair);
+    OutlinedStroke(raster, Arc(Oval{kCentreX + 14, 44 + dy, 14, 12}, 180, 400, 12), 3, kHair);
+    Paint(raster, Oval{kCentreX, 140 + dy, 96, 84}, kHair, kOutline, kLine);
+    FillOver(raster, Oval{fx, 158 + dy, 80, 64}, kSkin, kHair);
     // The fringe: three locks over the forehead.
     for (float lock : {-44.0f, 0.0f, 44.0f})
-        FillOver(raster, Ellipse{fx + lock, 112 + dy, 34, 22}, kHair, kSkin);
-    FillOver(raster, Ellipse{fx, 96 + dy, 84, 22}, kHair, kSkin);
+        FillOver(raster, Oval{fx + lock, 112 + dy, 34, 22}, kHair, kSkin);
+    FillOver(raster, Oval{fx, 96 + dy, 84, 22}, kHair, kSkin);
 
     const float eyeY = 162 + dy;
     DrawEye(raster, pose, {fx - 34, eyeY}, true);
     DrawEye(raster, pose, {fx + 34, eyeY}, false);
     if (pose.blush || pose.eyes == Eyes::Happy) {
-        Fill(raster, Ellipse{fx - 56, 188 + dy, 12, 6}, kCheek);
-        Fill(raster, Ellipse{fx + 56, 188 + dy, 12, 6}, kCheek);
+        Fill(raster, Oval{fx - 56, 188 + dy, 12, 6}, kCheek);
+        Fill(raster, Oval{fx + 56, 188 + dy, 12, 6}, kCheek);
     }
     if (pose.tears) {
-        Paint(raster, Ellipse{fx - 54, 184 + dy, 6, 9}, kTear, kOutline, 2);
-        Paint(raster, Ellipse{fx + 54, 184 + dy, 6, 9}, kTear, kOutline, 2);
+        Paint(raster, Oval{fx - 54, 184 + dy, 6, 9}, kTear, kOutline, 2);
+        Paint(raster, Oval{fx + 54, 184 + dy, 6, 9}, kTear, kOutline, 2);
     }
     DrawMouth(raster, pose.mouth, {fx, 200 + dy});
 }
@@ -203,18 +203,18 @@ void DrawArm(Raster& raster, Point shoulder, Point hand)
 
 void DrawHand(Raster& raster, Point hand)
 {
-    Paint(raster, Ellipse{hand.x, hand.y, 14, 14}, kSkin, kOutline, kLine);
+    Paint(raster, Oval{hand.x, hand.y, 14, 14}, kSkin, kOutline, kLine);
 }
 
 void DrawHeart(Raster& raster, Point at, float size)
 {
     const float r = size * 0.55f;
-    const Polygon tip{{{at.x - size, at.y + size * 0.15f}, {at.x + size, at.y + size * 0.15f}, {at.x, at.y + size * 1.3f}}};
-    Fill(raster, Ellipse{at.x - size * 0.5f, at.y, r, r}, kOutline, kLine);
-    Fill(raster, Ellipse{at.x + size * 0.5f, at.y, r, r}, kOutline, kLine);
+    const PolygonShape tip{{{at.x - size, at.y + size * 0.15f}, {at.x + size, at.y + size * 0.15f}, {at.x, at.y + size * 1.3f}}};
+    Fill(raster, Oval{at.x - size * 0.5f, at.y, r, r}, kOutline, kLine);
+    Fill(raster, Oval{at.x + size * 0.5f, at.y, r, r}, kOutline, kLine);
     Fill(raster, tip, kOutline, kLine);
-    Fill(raster, Ellipse{at.x - size * 0.5f, at.y, r, r}, kHeart);
-    Fill(raster, Ellipse{at.x + size * 0.5f, at.y, r, r}, kHeart);
+    Fill(raster, Oval{at.x - size * 0.5f, at.y, r, r}, kHeart);
+    Fill(raster, Oval{at.x + size * 0.5f, at.y, r, r}, kHeart);
     Fill(raster, tip, kHeart);
 }
 
@@ -228,8 +228,8 @@ void DrawBell(Raster& raster, Point at, float tilt)
           Rotated({{at.x - 12, at.y}, {at.x + 12, at.y}, {at.x + 22, at.y + 30}, {at.x + 30, at.y + 44}, {at.x - 30, at.y + 44}, {at.x - 22, at.y + 30}},
                   pivot, tilt),
           kGold, kOutline, kLine);
-    const Polygon clapper = Rotated({{at.x, at.y + 52}}, pivot, tilt * 1.6f);
-    Paint(raster, Ellipse{clapper.corners[0].x, clapper.corners[0].y, 7, 7}, kGoldDark, kOutline, 2);
+    const PolygonShape clapper = Rotated({{at.x, at.y + 52}}, pivot, tilt * 1.6f);
+    Paint(raster, Oval{clapper.corners[0].x, clapper.corners[0].y, 7, 7}, kGoldDark, kOutline, 2);
 }
 
 void DrawEnvelope(Raster& raster, Point at, bool open)
@@ -237,12 +237,12 @@ void DrawEnvelope(Raster& raster, Point at, bool open)
     const float w = 40;
     const float h = 27;
     if (open) {
-        Paint(raster, Polygon{{{at.x - w, at.y - h}, {at.x + w, at.y - h}, {at.x, at.y - h - 30}}}, kPaper, kOutline, kLine);
-        Paint(raster, Polygon{{{at.x - 30, at.y - h - 24}, {at.x + 30, at.y - h - 24}, {at.x + 30, at.y}, {at.x - 30, at.y}}}, kWhite, kOutline, 2);
+        Paint(raster, PolygonShape{{{at.x - w, at.y - h}, {at.x + w, at.y - h}, {at.x, at.y - h - 30}}}, kPaper, kOutline, kLine);
+        Paint(raster, PolygonShape{{{at.x - 30, at.y - h - 24}, {at.x + 30, at.y - h - 24}, {at.x + 30, at.y}, {at.x - 30, at.y}}}, kWhite, kOutline, 2);
         for (int line = 0; line < 3; ++line)
             Stroke(raster, {{at.x - 20, at.y - h - 12 + line * 9.0f}, {at.x + 20, at.y - h - 12 + line * 9.0f}}, 1.5f, kHair);
     }
-    Paint(raster, Polygon{{{at.x - w, at.y - h}, {at.x + w, at.y - h}, {at.x + w, at.y + h}, {at.x - w, at.y + h}}}, kPaper, kOutline, kLine);
+    Paint(raster, PolygonShape{{{at.x - w, at.y - h}, {at.x + w, at.y - h}, {at.x + w, at.y + h}, {at.x - w, at.y + h}}}, kPaper, kOutline, kLine);
     Stroke(raster, {{at.x - w, at.y + h}, {at.x, at.y + 2}, {at.x + w, at.y + h}}, 1.5f, kOutline);
     if (!open)
         Stroke(raster, {{at.x - w, at.y - h}, {at.x, at.y + 4}, {at.x + w, at.y - h}}, 1.5f, kOutline);
@@ -255,22 +255,22 @@ void DrawProp(Raster& raster, const Prop& prop)
     switch (prop.kind) {
     case PropKind::Note:
         Stroke(raster, {{at.x + 8, at.y}, {at.x + 8, at.y - 30}, {at.x + 20, at.y - 22}}, 2.5f, kEye);
-        Fill(raster, Ellipse{at.x, at.y, 10, 8}, kEye);
+        Fill(raster, Oval{at.x, at.y, 10, 8}, kEye);
         break;
     case PropKind::Heart:
         DrawHeart(raster, at, prop.value > 0 ? prop.value : 14);
         break;
     case PropKind::Question:
-        OutlinedStroke(raster, Arc(Ellipse{at.x, at.y - 14, 12, 12}, 180, 420, 12), 4, kSign);
+        OutlinedStroke(raster, Arc(Oval{at.x, at.y - 14, 12, 12}, 180, 420, 12), 4, kSign);
         OutlinedStroke(raster, {{at.x + 9, at.y - 6}, {at.x, at.y + 2}, {at.x, at.y + 8}}, 4, kSign);
-        Paint(raster, Ellipse{at.x, at.y + 20, 5, 5}, kSign, kOutline, kLine);
+        Paint(raster, Oval{at.x, at.y + 20, 5, 5}, kSign, kOutline, kLine);
         break;
     case PropKind::Exclaim:
         OutlinedStroke(raster, {{at.x, at.y - 24}, {at.x, at.y + 4}}, 5, kSign);
-        Paint(raster, Ellipse{at.x, at.y + 18, 5, 5}, kSign, kOutline, kLine);
+        Paint(raster, Oval{at.x, at.y + 18, 5, 5}, kSign, kOutline, kLine);
         break;
     case PropKind::Bump:
-        Paint(raster, Ellipse{at.x, at.y, 16, 12}, kCheek, kOutline, kLine);
+        Paint(raster, Oval{at.x, at.y, 16, 12}, kCheek, kOutline, kLine);
         for (float angle : {200.0f, 270.0f, 340.0f}) {
             const Point near{at.x + 22 * std::cos(Radians(angle)), at.y + 18 * std::sin(Radians(angle))};
             const Point far{at.x + 34 * std::cos(Radians(angle)), at.y + 28 * std::sin(Radians(angle))};
@@ -278,8 +278,8 @@ void DrawProp(Raster& raster, const Prop& prop)
         }
         break;
     case PropKind::Sweat:
-        Paint(raster, Polygon{{{at.x, at.y - 14}, {at.x + 7, at.y}, {at.x - 7, at.y}}}, kTear, kOutline, 2);
-        Paint(raster, Ellipse{at.x, at.y + 2, 7, 7}, kTear, kOutline, 2);
+        Paint(raster, PolygonShape{{{at.x, at.y - 14}, {at.x + 7, at.y}, {at.x - 7, at.y}}}, kTear, kOutline, 2);
+        Paint(raster, Oval{at.x, at.y + 2, 7, 7}, kTear, kOutline, 2);
         break;
     case PropKind::Bell:
         DrawBell(raster, at, prop.value);
@@ -292,7 +292,7 @@ void DrawProp(Raster& raster, const Prop& prop)
         for (float side : {-1.0f, 1.0f})
             for (int i = 0; i < 2; ++i) {
                 const float x = at.x + side * (spread + 10.0f * i);
-                Stroke(raster, Arc(Ellipse{x, at.y, 8, 14 + 6.0f * i}, side < 0 ? 120 : -60, side < 0 ? 240 : 60, 8), 2, kOutline);
+                Stroke(raster, Arc(Oval{x, at.y, 8, 14 + 6.0f * i}, side < 0 ? 120 : -60, side < 0 ? 240 : 60, 8), 2, kOutline);
             }
         break;
     }
@@ -322,7 +322,7 @@ Raster DrawShadow(bool small)
     Raster raster(152, 388, 208, 36, kKeyColour);
     const float rx = small ? 56.0f : 86.0f;
     const float ry = small ? 8.0f : 13.0f;
-    Fill(raster, Ellipse{kCentreX, 404, rx, ry}, kShadow);
+    Fill(raster, Oval{kCentreX, 404, rx, ry}, kShadow);
     return raster;
 }
 
@@ -330,8 +330,8 @@ Raster DrawClock(int hour)
 {
     Raster raster(398, 36, 106, 106, kKeyColour);
     const Point c{451, 89};
-    Paint(raster, Ellipse{c.x, c.y, 48, 48}, kClockRim, kOutline, kLine);
-    Fill(raster, Ellipse{c.x, c.y, 40, 40}, kClockFace);
+    Paint(raster, Oval{c.x, c.y, 48, 48}, kClockRim, kOutline, kLine);
+    Fill(raster, Oval{c.x, c.y, 40, 40}, kClockFace);
     for (int mark = 0; mark < 12; ++mark) {
         const float angle = Radians(mark * 30.0f - 90);
         const float inner = mark % 3 == 0 ? 28.0f : 32.0f;
@@ -341,6 +341,6 @@ Raster DrawClock(int hour)
     const float hourAngle = Radians(static_cast<float>(hour % 12) * 30 - 90);
     Stroke(raster, {c, {c.x, c.y - 30}}, 2, kOutline);
     Stroke(raster, {c, {c.x + 20 * std::cos(hourAngle), c.y + 20 * std::sin(hourAngle)}}, 4, kMouth);
-    Fill(raster, Ellipse{c.x, c.y, 5, 5}, kOutline);
+    Fill(raster, Oval{c.x, c.y, 5, 5}, kOutline);
     return raster;
 }

@@ -15,9 +15,14 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: demo_character OUTPUT.pac\n");
         return 1;
     }
+    std::vector<ArchiveItem> items;
+    if (!BuildDemoCharacter(items)) {
+        std::fprintf(stderr, "demo_character: a picture could not be made\n");
+        return 1;
+    }
     std::string archive;
     std::string error;
-    if (!BuildArchive(BuildDemoCharacter(), true, archive, error)) {
+    if (!BuildArchive(items, true, archive, error)) {
         std::fprintf(stderr, "demo_character: %s\n", error.c_str());
         return 1;
     }

@@ -1,5 +1,6 @@
 #include "tools/demo_character/media_files.h"
 
+#include "base/graphics/bitmap.h"
 #include "tools/demo_character/raster.h"
 
 namespace {
@@ -20,32 +21,19 @@ void PutU32(std::string& out, uint32_t value)
 
 std::string EncodeBmp32(const Raster& raster)
 {
-    const uint32_t headers = 14 + 40;
-    const uint32_t width = static_cast<uint32_t>(raster.Width());
-    const uint32_t height = static_cast<uint32_t>(raster.Height());
-    const uint32_t pixelBytes = width * height * 4; // 32-bit rows need no padding
-    std::string out;
-    out.reserve(headers + pixelBytes);
-    out += "BM";
-    PutU32(out, headers + pixelBytes);
-    PutU32(out, 0);       // reserved
-    PutU32(out, headers); // offset of the pixels
-    PutU32(out, 40);
-    PutU32(out, width);
-    PutU32(out, height); // positive: bottom-up
-    PutU16(out, 1);      // planes
-    PutU16(out, 32);     // bits per pixel
-    PutU32(out, 0);      // BI_RGB
-    PutU32(out, pixelBytes);
-    PutU32(out, 2835); // 72 dots per inch, both ways
-    PutU32(out, 2835);
-    PutU32(out, 0); // colours used
-    PutU32(out, 0); // colours important
-    const std::vector<uint32_t>& pixels = raster.Pixels();
-    for (uint32_t row = height; row-- > 0;)
-        for (uint32_t column = 0; column < width; ++column)
-            PutU32(out, pixels[static_cast<size_t>(row) * width + column] & 0xFFFFFF);
-    return out;
+    Bitmap bitmap;
+    if (!bitmap.Create(raster.Width(), raster.Height(), 32, 0))
+        return std::string();
+    for (int y = 0; y < raster.Height(); ++y)
+        for (int x = 0; x < raster.Width(); ++x) {
+            const uint32_t colour = raster.At(raster.Left() + x, raster.Top() + y);
+            uint8_t* pixel = bitmap.PixelAddress(x, y);
+            pixel[0] = static_cast<uint8_t>(colour);
+            pixel[1] = static_cast<uint8_t>(colour >> 8);
+            pixel[2] = static_cast<uint8_t>(colour >> 16);
+            pixel[3] = 0;
+        }
+    return std::string(reinterpret_cast<const char*>(bitmap.Block()), bitmap.BlockSize());
 }
 
 std::string EncodeWave(const std::vector<int16_t>& samples, uint32_t sampleRate)

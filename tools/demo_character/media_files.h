@@ -6,8 +6,8 @@
 
 class Raster;
 
-// The picture as a 32-bit BMP file: file header, 40-byte information header
-// (BI_RGB), then the rows bottom-up, each pixel bytes blue, green, red, 0.
+// The picture as a 32-bit BMP image (the block a Bitmap holds), each pixel
+// bytes blue, green, red, 0; empty when the image cannot be made.
 std::string EncodeBmp32(const Raster& raster);
 
 // A RIFF WAVE file of 16-bit PCM mono samples.

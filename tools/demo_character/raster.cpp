@@ -74,7 +74,7 @@ bool InsidePolygon(const std::vector<Point>& corners, Point p)
     return inside;
 }
 
-bool InsideEllipse(const Ellipse& shape, float x, float y)
+bool InsideEllipse(const Oval& shape, float x, float y)
 {
     const float u = (x - shape.cx) / shape.rx;
     const float v = (y - shape.cy) / shape.ry;
@@ -83,16 +83,16 @@ bool InsideEllipse(const Ellipse& shape, float x, float y)
 
 } // namespace
 
-void Fill(Raster& raster, const Ellipse& shape, uint32_t colour, float grow)
+void Fill(Raster& raster, const Oval& shape, uint32_t colour, float grow)
 {
-    const Ellipse grown{shape.cx, shape.cy, shape.rx + grow, shape.ry + grow};
+    const Oval grown{shape.cx, shape.cy, shape.rx + grow, shape.ry + grow};
     if (grown.rx <= 0 || grown.ry <= 0)
         return;
     FillWhere(raster, grown.cx - grown.rx, grown.cy - grown.ry, grown.cx + grown.rx, grown.cy + grown.ry, colour,
               [&](float x, float y) { return InsideEllipse(grown, x, y); });
 }
 
-void FillOver(Raster& raster, const Ellipse& shape, uint32_t colour, uint32_t over)
+void FillOver(Raster& raster, const Oval& shape, uint32_t colour, uint32_t over)
 {
     if (shape.rx <= 0 || shape.ry <= 0)
         return;
@@ -109,7 +109,7 @@ void Fill(Raster& raster, const Capsule& shape, uint32_t colour, float grow)
               [&](float x, float y) { return SegmentDistance({x, y}, shape.from, shape.to) <= r; });
 }
 
-void Fill(Raster& raster, const Polygon& shape, uint32_t colour, float grow)
+void Fill(Raster& raster, const PolygonShape& shape, uint32_t colour, float grow)
 {
     if (shape.corners.size() < 3)
         return;
@@ -140,7 +140,7 @@ void Stroke(Raster& raster, const std::vector<Point>& points, float radius, uint
         Fill(raster, Capsule{points[i - 1], points[i], radius}, colour);
 }
 
-std::vector<Point> Arc(const Ellipse& ellipse, float fromDegrees, float toDegrees, int steps)
+std::vector<Point> Arc(const Oval& ellipse, float fromDegrees, float toDegrees, int steps)
 {
     const float toRadians = 3.14159265f / 180.0f;
     std::vector<Point> points;

@@ -42,7 +42,7 @@ struct Point {
 // The three kinds of shape the character is made of. Each can be drawn
 // grown by a margin, which is how outlines are made: the grown shape in
 // the outline colour first, then the shape itself on top.
-struct Ellipse {
+struct Oval {
     float cx, cy, rx, ry;
 };
 
@@ -53,16 +53,16 @@ struct Capsule {
 };
 
 // A filled polygon (even-odd rule), corners in order.
-struct Polygon {
+struct PolygonShape {
     std::vector<Point> corners;
 };
 
-void Fill(Raster& raster, const Ellipse& shape, uint32_t colour, float grow = 0);
+void Fill(Raster& raster, const Oval& shape, uint32_t colour, float grow = 0);
 // Fills only the pixels of the shape that hold the colour over, so that a
 // part stays inside the part it is drawn on.
-void FillOver(Raster& raster, const Ellipse& shape, uint32_t colour, uint32_t over);
+void FillOver(Raster& raster, const Oval& shape, uint32_t colour, uint32_t over);
 void Fill(Raster& raster, const Capsule& shape, uint32_t colour, float grow = 0);
-void Fill(Raster& raster, const Polygon& shape, uint32_t colour, float grow = 0);
+void Fill(Raster& raster, const PolygonShape& shape, uint32_t colour, float grow = 0);
 
 // The shape in colour with an outline of width pixels around it.
 template <typename Shape> void Paint(Raster& raster, const Shape& shape, uint32_t colour, uint32_t outline, float width)
@@ -75,4 +75,4 @@ template <typename Shape> void Paint(Raster& raster, const Shape& shape, uint32_
 void Stroke(Raster& raster, const std::vector<Point>& points, float radius, uint32_t colour);
 
 // Points along an elliptic arc, angles in degrees (0 = right, 90 = down).
-std::vector<Point> Arc(const Ellipse& ellipse, float fromDegrees, float toDegrees, int steps = 16);
+std::vector<Point> Arc(const Oval& ellipse, float fromDegrees, float toDegrees, int steps = 16);
