@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/behaviour_parameters.h"
+#include "app/shell_parameters.h"
 
 #include <cstdint>
 
@@ -25,6 +26,10 @@ struct EditionParameters {
 
     // What the character does, and when; its tick.
     BehaviourParameters behaviour;
+
+    // The program around the character: its archive, window and tray icon,
+    // and the shell functions the edition replaces.
+    ShellParameters shell;
 };
 
 const EditionParameters& Edition();
