@@ -47,6 +47,16 @@ struct ColourChannel {
     uint8_t ToByte(uint32_t pixel) const { return static_cast<uint8_t>(ShiftLeft(ShiftRight(pixel & mask, shift), loss)); }
     // An 8-bit value reduced to the channel's width and put in its place.
     uint32_t FromByte(uint32_t value) const { return ShiftLeft(ShiftRight(value, loss), shift) & mask; }
+    // factor times the channel's field, / 256.
+    int32_t Scale(uint32_t pixel, int32_t factor) const { return factor * Extract(pixel) >> 8; }
+    // The low bytes of this channel's Scale by factor and of addend, added
+    // and put in the channel's place. Not capped: callers keep the sum
+    // within a byte.
+    uint32_t Compose(uint32_t pixel, int32_t factor, int32_t addend) const
+    {
+        const uint32_t scaled = static_cast<uint32_t>(Scale(pixel, factor) & 0xFF);
+        return ShiftLeft(scaled + static_cast<uint32_t>(addend & 0xFF), shift);
+    }
 };
 
 // How a pixel of 8, 16, 24 or 32 bits holds its channels.

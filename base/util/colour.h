@@ -9,6 +9,8 @@ public:
     int Value() const { return value_; }
     // Keeps the low byte of the value.
     void Set(int value) { value_ = static_cast<uint8_t>(value); }
+    // The byte times factor, / 256.
+    int Scale(int factor) const { return value_ * factor >> 8; }
 
 private:
     uint8_t value_ = 0;

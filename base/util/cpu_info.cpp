@@ -19,6 +19,9 @@ constexpr uint32_t kEdxTimeStampCounter = 1u << 4;
 constexpr uint32_t kEdxMmx = 1u << 23;
 constexpr uint32_t kEdxSse = 1u << 25;
 constexpr uint32_t kEdxSse2 = 1u << 26;
+constexpr uint32_t kEcxOsXsave = 1u << 27;
+constexpr uint32_t kEcxAvx = 1u << 28;
+constexpr uint32_t kLeaf7EbxAvx2 = 1u << 5;
 constexpr uint32_t kExtEdx3dNowExt = 1u << 30;
 constexpr uint32_t kExtEdx3dNow = 1u << 31;
 
@@ -41,7 +44,9 @@ public:
     CpuidRegisters Cpuid(uint32_t leaf) const override
     {
         CpuidRegisters r;
-        __cpuid(leaf, r.eax, r.ebx, r.ecx, r.edx);
+        // Sub-leaf 0 for the leaves that have sub-leaves (7); the others
+        // ignore it.
+        __cpuid_count(leaf, 0, r.eax, r.ebx, r.ecx, r.edx);
         return r;
     }
 
@@ -87,11 +92,33 @@ const CpuProbe& ProcessorProbe()
     return probe;
 }
 
-bool ProcessorHasMmx(const CpuProbe& probe)
+namespace {
+
+bool HasFeature(const CpuProbe& probe, uint32_t edxBit)
 {
     if (!probe.HasCpuid() || probe.Cpuid(0).eax < 1)
         return false;
-    return (probe.Cpuid(1).edx & kEdxMmx) != 0;
+    return (probe.Cpuid(1).edx & edxBit) != 0;
+}
+
+} // namespace
+
+bool ProcessorHasMmx(const CpuProbe& probe)
+{
+    return HasFeature(probe, kEdxMmx);
+}
+
+bool ProcessorHasSse2(const CpuProbe& probe)
+{
+    return HasFeature(probe, kEdxSse2);
+}
+
+bool ProcessorHasAvx2(const CpuProbe& probe)
+{
+    if (!probe.HasCpuid() || probe.Cpuid(0).eax < 7)
+        return false;
+    const uint32_t ecx = probe.Cpuid(1).ecx;
+    return (ecx & kEcxOsXsave) != 0 && (ecx & kEcxAvx) != 0 && (probe.Cpuid(7).ebx & kLeaf7EbxAvx2) != 0;
 }
 
 bool CpuInfo::Detect(const CpuProbe& probe)

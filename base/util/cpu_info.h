@@ -29,6 +29,13 @@ const CpuProbe& ProcessorProbe();
 // True when the processor reports MMX in its own feature bits (CPUID leaf 1,
 // EDX bit 23), whoever made it.
 bool ProcessorHasMmx(const CpuProbe& probe);
+// Likewise for SSE2 (EDX bit 26).
+bool ProcessorHasSse2(const CpuProbe& probe);
+// True when the processor reports AVX2 (leaf 7, EBX bit 5) together with AVX
+// and the system's use of XSAVE (leaf 1, ECX bits 28 and 27). Whether the
+// system saves the wide registers is a further question (XCR0) for the
+// caller.
+bool ProcessorHasAvx2(const CpuProbe& probe);
 
 // Identifies the processor: SIMD extensions, family, model, stepping and a
 // one-line description with the clock rate. Saved and loaded as a small file

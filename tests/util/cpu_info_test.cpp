@@ -111,30 +111,65 @@ TEST(CpuInfo, NoCpuidFailsWithItsDescription)
     EXPECT_EQ(info.mmx, 1) << "only the description changes";
 }
 
-TEST(CpuInfo, MmxComesFromTheFeatureBitWhateverTheVendor)
+TEST(CpuInfo, MmxAndSse2ComeFromTheFeatureBitsWhateverTheVendor)
 {
     struct Case {
         const char* vendor;
         uint32_t edx;
         bool cpuid;
-        bool expected;
+        bool mmx, sse2;
     };
     const Case cases[] = {
-        {"GenuineIntel", kMmx, true, true},   {"AuthenticAMD", kMmx, true, true},
-        {"CyrixInstead", kMmx, true, true},   {"CentaurHauls", kMmx | kSse, true, true},
-        {"GenuineIntel", kSse, true, false},  {"GenuineIntel", kMmx, false, false},
+        {"GenuineIntel", kMmx, true, true, false},
+        {"AuthenticAMD", kMmx | kSse2, true, true, true},
+        {"CyrixInstead", kMmx, true, true, false},
+        {"CentaurHauls", kMmx | kSse, true, true, false},
+        {"GenuineIntel", kSse | kSse2, true, false, true},
+        {"GenuineIntel", kMmx | kSse2, false, false, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.vendor) + (c.cpuid ? "" : " without CPUID"));
         FakeCpuProbe probe(c.vendor, 0, c.edx);
         if (!c.cpuid)
             probe.SetNoCpuid();
-        EXPECT_EQ(ProcessorHasMmx(probe), c.expected);
+        EXPECT_EQ(ProcessorHasMmx(probe), c.mmx);
+        EXPECT_EQ(ProcessorHasSse2(probe), c.sse2);
     }
 
-    FakeCpuProbe noLeaf1("GenuineIntel", 0, kMmx);
+    FakeCpuProbe noLeaf1("GenuineIntel", 0, kMmx | kSse2);
     noLeaf1.SetLeaf(0, Eax(0));
     EXPECT_FALSE(ProcessorHasMmx(noLeaf1)) << "leaf 1 is not read when leaf 0 says it is missing";
+    EXPECT_FALSE(ProcessorHasSse2(noLeaf1));
+}
+
+TEST(CpuInfo, Avx2NeedsItsBitAvxAndTheSystemsXsave)
+{
+    constexpr uint32_t kOsXsave = 1u << 27, kAvx = 1u << 28, kAvx2 = 1u << 5;
+    const struct {
+        const char* name;
+        uint32_t highestLeaf, leaf1Ecx, leaf7Ebx;
+        bool expected;
+    } cases[] = {
+        {"all three", 7, kOsXsave | kAvx, kAvx2, true},
+        {"no leaf 7", 6, kOsXsave | kAvx, kAvx2, false},
+        {"system without XSAVE", 7, kAvx, kAvx2, false},
+        {"no AVX", 7, kOsXsave, kAvx2, false},
+        {"no AVX2", 7, kOsXsave | kAvx, 0, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        FakeCpuProbe probe("GenuineIntel", 0, kMmx | kSse2);
+        CpuidRegisters leaf0 = probe.Cpuid(0);
+        leaf0.eax = c.highestLeaf;
+        probe.SetLeaf(0, leaf0);
+        CpuidRegisters leaf1 = probe.Cpuid(1);
+        leaf1.ecx = c.leaf1Ecx;
+        probe.SetLeaf(1, leaf1);
+        CpuidRegisters leaf7;
+        leaf7.ebx = c.leaf7Ebx;
+        probe.SetLeaf(7, leaf7);
+        EXPECT_EQ(ProcessorHasAvx2(probe), c.expected);
+    }
 }
 
 TEST(CpuInfo, RealProcessorAnswers)
