@@ -1,6 +1,7 @@
 #include "base/graphics/effect.h"
 
 #include "base/diag/debug_output.h"
+#include "base/graphics/effect_fast.h"
 #include "base/graphics/effect_internal.h"
 #include "base/util/cpu_info.h"
 
@@ -23,14 +24,6 @@ void cEffect::InitCpu(const CpuProbe& probe)
     initialised_ = 1;
 }
 
-cEffect::FastRoutineFn cEffect::RoutineFor(FastRoutine routine)
-{
-    // One entry per FastRoutine, filled in as the fast routines are written;
-    // a route without one takes the generic road.
-    static const FastRoutineFn routines[static_cast<size_t>(FastRoutine::kCount)] = {};
-    return routines[static_cast<size_t>(routine)];
-}
-
 FastRoutine cEffect::PlannedRoute(uint32_t type) const
 {
     if (!mmx_ || !destination)
@@ -47,21 +40,32 @@ bool cEffect::Draw(uint32_t type)
     if (!destination || type >= kEffectTypeCount)
         return false;
     const FastRoutine planned = PlannedRoute(type);
-    if (const FastRoutineFn function = RoutineFor(planned))
-        return RunFast(planned, function);
+    if (planned != FastRoutine::kNone)
+        return RunFast(planned);
     SetupStages(type);
     return DrawGeneric();
 }
 
-bool cEffect::RunFast(FastRoutine routine, FastRoutineFn function)
+bool cEffect::RunFast(FastRoutine routine)
 {
     const bool readsSource = FastRoutineReadsSource(routine);
     if (readsSource && !ComputeSteps())
         return false;
     if (!LocksAreWalkable(readsSource))
         return false;
-    if (destination->rect.Width() > 0 && destination->rect.Height() > 0)
-        (this->*function)();
+    if (destination->rect.Width() <= 0 || destination->rect.Height() <= 0)
+        return true;
+    // The stretching copy counts every source row from the current row
+    // position, not only the first.
+    if (routine == FastRoutine::kStretchCopy && !source->CanWalk(source->rect.Height(), source->rect.Width()))
+        return false;
+    effect_fast::Job job;
+    job.destination = destination;
+    job.source = readsSource ? source : nullptr;
+    job.constant = constantColour;
+    job.stepX = stepX_;
+    job.stepY = stepY_;
+    effect_fast::RoutineFor(routine)(job);
     return true;
 }
 

@@ -14,16 +14,19 @@ class CpuProbe;
 //
 // Every draw takes one of two roads. The fast road has one routine per
 // common 32-bit case, chosen from a route table, and is open only on a
-// processor with MMX. The generic road models one colour stage, one alpha
+// processor with MMX; its copies and fill keep the alpha byte, and its
+// blends round pairs of pixels and an odd row's last pixel differently
+// (effect_fast.h). The generic road models one colour stage, one alpha
 // stage and a two-factor blend per pixel, for 16, 24 and 32 bits per pixel,
 // scaling when the rectangles differ in size; every pixel it stores in a
-// 32-bit surface gets alpha 255. A route whose routine is not written yet
-// falls to the generic road.
+// 32-bit surface gets alpha 255.
 //
 // The caller sets destination, source (may be null for fills) and the
 // constant colour, whose alpha is the global opacity, and keeps both locks
-// alive during Draw. A generic draw moves the current row position of both
-// locks; a caller that draws again through the same lock repositions it.
+// alive during Draw. A generic draw, and a fast blend or 32-to-24 or
+// 16-to-24 conversion, moves the current row position of the locks it walks
+// one row below the last row drawn; a caller that draws again through the
+// same lock repositions it.
 class cEffect {
 public:
     // Stage arguments, operations and blend factors, numbered as the
@@ -57,8 +60,7 @@ public:
     // Ends the process through the fatal-error box before InitCpu.
     bool Draw(uint32_t type);
 
-    // The fast routine Draw would choose now (kNone: the generic road),
-    // whether or not it is written yet.
+    // The fast routine Draw would choose now (kNone: the generic road).
     FastRoutine PlannedRoute(uint32_t type) const;
 
     // The generic road, in two steps.
@@ -73,9 +75,7 @@ public:
     Colour constantColour;
 
 private:
-    using FastRoutineFn = void (cEffect::*)();
-    static FastRoutineFn RoutineFor(FastRoutine routine);
-    bool RunFast(FastRoutine routine, FastRoutineFn function);
+    bool RunFast(FastRoutine routine);
     bool LocksAreWalkable(bool readsSource) const;
     bool ComputeSteps();
 

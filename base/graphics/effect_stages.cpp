@@ -10,26 +10,9 @@
 
 namespace {
 
-uint32_t Read16(const uint8_t* p)
-{
-    uint16_t value;
-    std::memcpy(&value, p, sizeof value);
-    return value;
-}
-
-uint32_t Read32(const uint8_t* p)
-{
-    uint32_t value;
-    std::memcpy(&value, p, sizeof value);
-    return value;
-}
-
-// The byte of a 3-byte pixel that holds a channel; null for a mask that
-// would point past the pixel.
-template <typename Byte> Byte* ByteOf(Byte* pixel, const ColourChannel& channel)
-{
-    return channel.byteIndex >= 0 && channel.byteIndex < 3 ? pixel + channel.byteIndex : nullptr;
-}
+using effect_internal::ByteOf;
+using effect_internal::Read16;
+using effect_internal::Read32;
 
 // Reads the pixel into colour by the lock's format. 16- and 24-bit pixels
 // have no alpha and read as opaque.
@@ -286,7 +269,7 @@ bool cEffect::DrawGeneric()
             target += destinationBytes;
             if (scaledX_) {
                 sourceX_ += stepX_;
-                from = source->row + (sourceX_ >> 16) * sourceBytes;
+                from = source->row + effect_internal::SourceIndex(sourceX_, source->rect.Width()) * sourceBytes;
             } else {
                 from += sourceBytes;
             }
@@ -299,8 +282,9 @@ bool cEffect::DrawGeneric()
             // Scaled rows are located from the image's first row, so the
             // source's own row order does not matter.
             sourceY_ += stepY_;
-            uint8_t* row = source->PixelAt(source->rect.left,
-                                           source->rect.top + static_cast<int32_t>(sourceY_ >> 16), true);
+            uint8_t* row = source->PixelAt(
+                source->rect.left, source->rect.top + effect_internal::SourceIndex(sourceY_, source->rect.Height()),
+                true);
             if (!row)
                 return true;
             source->row = row;
