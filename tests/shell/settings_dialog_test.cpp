@@ -2,6 +2,7 @@
 
 #include "app/shell.h"
 #include "tests/app/settings_test_support.h"
+#include "tests/shell/timer_watch.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -24,33 +25,6 @@ enum : int {
     kSomeVoices = 1017,
     kNoVoices = 1018,
 };
-
-struct TimerWatch {
-    int ticks = 0;
-    // The shortest time between two ticks; 0 with fewer than two.
-    DWORD shortestGap = 0;
-};
-
-// Takes the main window's WM_TIMER messages for a while, as the message
-// loop would see them.
-TimerWatch WatchTimer(HWND window, DWORD milliseconds)
-{
-    TimerWatch watch;
-    DWORD last = 0;
-    const DWORD start = GetTickCount();
-    while (GetTickCount() - start < milliseconds) {
-        MSG message;
-        if (PeekMessageA(&message, window, WM_TIMER, WM_TIMER, PM_REMOVE)) {
-            const DWORD now = GetTickCount();
-            if (watch.ticks > 0 && (watch.shortestGap == 0 || now - last < watch.shortestGap))
-                watch.shortestGap = now - last;
-            last = now;
-            ++watch.ticks;
-        }
-        Sleep(1);
-    }
-    return watch;
-}
 
 bool IsTopmost(HWND window)
 {

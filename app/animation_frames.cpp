@@ -1,0 +1,150 @@
+#include "app/animation_frames.h"
+
+#include "base/graphics/bitmap.h"
+#include "base/graphics/device_context.h"
+#include "base/graphics/effect.h"
+#include "base/io/pack_file.h"
+#include "base/window/window_control.h"
+
+#include <mmsystem.h>
+
+namespace {
+
+// No desktop is wider or taller than this; a script asking for a larger
+// canvas is damaged, and each of its frames would hold a section this large.
+constexpr int32_t kLargestCanvasSide = 8192;
+
+bool CanvasSizeAllowed(int32_t width, int32_t height)
+{
+    return width > 0 && height > 0 && width <= kLargestCanvasSide && height <= kLargestCanvasSide;
+}
+
+// An entry of the archive as a picture. An empty name is no picture: the
+// archive reader would take it for the whole file.
+bool LoadPicture(Bitmap& picture, const std::string& archive, const std::string& name)
+{
+    if (name.empty())
+        return false;
+    PackSource source;
+    source.path = archive;
+    source.name = name;
+    return picture.Load(source);
+}
+
+WaveBytes LoadWave(const std::string& archive, const std::string& name)
+{
+    if (name.empty())
+        return nullptr;
+    PackFile pack;
+    if (!pack.LoadByName(archive, name, true))
+        return nullptr;
+    const uint8_t* bytes = pack.Data();
+    return std::make_shared<const std::vector<uint8_t>>(bytes, bytes + pack.LoadedSize());
+}
+
+void FillWithKeyColour(Bitmap& canvas)
+{
+    if (!canvas.Lock())
+        return;
+    cEffect fill;
+    fill.destination = &canvas.LockView();
+    fill.constantColour = Colour(kKeyColour);
+    fill.Draw(kEffectFill);
+    canvas.Unlock();
+}
+
+// The voice that plays now: kept until the next one has started, since the
+// system reads it while it plays.
+WaveBytes& PlayingWave()
+{
+    static WaveBytes playing;
+    return playing;
+}
+
+} // namespace
+
+void LoadSlotScript(CharacterSlot& slot, const std::string& archive, const std::string& scriptName)
+{
+    PackFile pack;
+    if (!pack.LoadByName(archive, scriptName, true))
+        return;
+    if (!slot.slot.LoadScript(pack.Data(), static_cast<size_t>(pack.LoadedSize())))
+        return;
+    pack.Release();
+    slot.media.clear();
+    slot.media.resize(slot.slot.frames.size());
+    for (size_t i = 0; i < slot.media.size(); ++i) {
+        const FrameInfo& frame = slot.slot.frames[i];
+        FrameMedia& media = slot.media[i];
+        media.wave = LoadWave(archive, frame.soundName);
+        if (frame.aliasIndex == -1)
+            ComposeFrame(media, frame, archive);
+    }
+}
+
+void ComposeFrame(FrameMedia& media, const FrameInfo& frame, const std::string& archive)
+{
+    Bitmap image;
+    if (LoadPicture(image, archive, frame.imageName)) {
+        media.imageWidth = image.Width();
+        media.imageHeight = image.Height();
+    }
+    Bitmap mask;
+    if (LoadPicture(mask, archive, frame.maskName)) {
+        media.maskWidth = mask.Width();
+        media.maskHeight = mask.Height();
+    }
+    Bitmap canvas;
+    if (!CanvasSizeAllowed(frame.canvasWidth, frame.canvasHeight) ||
+        !canvas.Create(frame.canvasWidth, frame.canvasHeight, 32, 256))
+        return;
+    FillWithKeyColour(canvas);
+    // The image covers the mask where they overlap. A picture that is
+    // missing or not 32 bits per pixel draws nothing.
+    if (mask.HasImage())
+        canvas.Blit(&mask, frame.maskX, frame.maskY);
+    if (image.HasImage())
+        canvas.Blit(&image, frame.imageX, frame.imageY);
+    if (media.surface.Build(canvas))
+        media.surface.Image().BuildRegion(kKeyColour, media.region);
+}
+
+void PlayFrameSound(const FrameMedia& media)
+{
+    if (!media.wave || media.wave->empty())
+        return;
+    const WaveBytes next = media.wave;
+    ::PlaySoundA(reinterpret_cast<LPCSTR>(next->data()), nullptr, SND_ASYNC | SND_MEMORY);
+    // The previous voice's bytes go only now that the system has let go.
+    PlayingWave() = next;
+}
+
+void StopFrameSound()
+{
+    ::PlaySoundA(nullptr, nullptr, 0);
+    PlayingWave().reset();
+}
+
+void ApplyFrameToWindow(FrameMedia& media, const FrameInfo& frame, WindowControl& window, int32_t x,
+                        int32_t y)
+{
+    HWND hwnd = window.Hwnd();
+    if (hwnd == nullptr)
+        return;
+    // A frame without a shape of its own shows nothing: an empty region, not
+    // none, which would show the whole window.
+    Region shape;
+    shape.CreateRect(0, 0, 0, 0);
+    if (media.region.Handle() != nullptr)
+        media.region.Copy(media.region, &shape);
+    // The system owns the region once it accepts it.
+    HRGN handle = shape.Detach();
+    if (handle != nullptr && !::SetWindowRgn(hwnd, handle, TRUE))
+        ::DeleteObject(handle);
+    ::MoveWindow(hwnd, x, y, frame.canvasWidth, frame.canvasHeight, TRUE);
+    if (!media.surface.IsBuilt() || !window.DC.Begin(false))
+        return;
+    DeviceContext target(window.DC.Hdc());
+    target.BitBlt(media.surface.Context(), 0, 0, media.surface.Image().ImageRect());
+    window.DC.End();
+}

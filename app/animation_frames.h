@@ -1,0 +1,67 @@
+#pragma once
+
+#include "app/animation_slot.h"
+#include "base/graphics/dib_surface.h"
+#include "base/window/region.h"
+
+#include <windows.h>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+class WindowControl;
+
+// Canvas pixels of this colour (green, 0x00RRGGBB with alpha 0) lie outside
+// the window's shape.
+constexpr uint32_t kKeyColour = 0x0000FF00;
+
+// A frame's voice: a RIFF WAVE image as the archive holds it. Frames and the
+// play buffer share it.
+using WaveBytes = std::shared_ptr<const std::vector<uint8_t>>;
+
+// What a frame shows and plays, made once when its slot loads: the composed
+// canvas as a DIB section, the window shape cut from the key colour, the
+// voice bytes. A frame that borrows an earlier frame's picture (an alias)
+// has no canvas or shape of its own.
+struct FrameMedia {
+    Region region;
+    DibSurface surface;
+    WaveBytes wave;
+    // Sizes of the pictures as loaded; 0 when a picture is missing.
+    int32_t imageWidth = 0;
+    int32_t imageHeight = 0;
+    int32_t maskWidth = 0;
+    int32_t maskHeight = 0;
+};
+
+// One animation: its script's frames and playback (slot) with each frame's
+// pictures and voice beside it, by frame index.
+struct CharacterSlot {
+    AnimationSlot slot;
+    std::vector<FrameMedia> media;
+};
+
+// Loads the script entry scriptName of the archive into an empty slot, then
+// every frame's voice and, for frames that are not aliases, its composed
+// picture. A script that is missing or unreadable leaves the slot empty; a
+// missing picture or voice leaves only that part out.
+void LoadSlotScript(CharacterSlot& slot, const std::string& archive, const std::string& scriptName);
+
+// Composes a frame's canvas: the key colour, the mask picture at its place,
+// the image picture over it; then the DIB section and the window shape. A
+// canvas of a size no window could have is not made (the frame then shows
+// nothing).
+void ComposeFrame(FrameMedia& media, const FrameInfo& frame, const std::string& archive);
+
+// Starts the voice (asynchronously, from memory); the one voice that plays
+// stops. Does nothing for a silent frame.
+void PlayFrameSound(const FrameMedia& media);
+// Stops the voice that plays, before the bytes it plays from go away.
+void StopFrameSound();
+
+// Gives the window the frame's shape, puts it at (x, y) with the frame's
+// canvas size and copies the canvas into it.
+void ApplyFrameToWindow(FrameMedia& media, const FrameInfo& frame, WindowControl& window, int32_t x,
+                        int32_t y);

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+// The whole run of the program: the window, start-up, the message loop
+// until the window is closed, and the shut-down that writes setting.dat.
+// Returns the process's exit code.
+int RunProgram(HINSTANCE instance);
+
+// Registers the main window class with the edition's window procedure and
+// creates the hidden main window, then places it at the desktop centre less
+// the character's origin. False when the window could not be made.
+bool CreateMainWindow(HINSTANCE instance);
+
+// The shared start-up: every slot's script, the popup menu, the tray icon,
+// the behaviour's start (timer, idle animation, clocks), the settings from
+// setting.dat and the z-order they ask for.
+void DefaultStartUp();
+
+// The archive entry name of slot's script.
+std::string ScriptName(const char* pattern, int slot);

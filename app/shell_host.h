@@ -1,0 +1,47 @@
+#pragma once
+
+#include "app/animation_frames.h"
+#include "app/behaviour_host.h"
+#include "app/random_picker.h"
+#include "app/settings_record.h"
+#include "app/shell_state.h"
+
+#include <cstdint>
+#include <vector>
+
+class WindowControl;
+
+// The behaviour engine's view of the running program: the system's clocks,
+// cursor and mailbox, the settings record, the animation slots and the main
+// window.
+class ShellHost : public BehaviourHost {
+public:
+    ShellHost(std::vector<CharacterSlot>& slots, SettingsRecord& settings, ShellState& state, WindowControl& window,
+              PickerSeedFunction seed);
+
+    uint32_t Milliseconds() override;
+    SYSTEMTIME LocalTime() override;
+    POINT CursorPosition() override;
+    int32_t Draw(int32_t picker, int32_t min, int32_t max) override;
+    int32_t CheckMail(int32_t& mailboxSize) override;
+    BehaviourSettings Settings() override;
+    void MarkAlarmFired() override;
+
+    // A slot number outside the table changes nothing.
+    void UpdateSlot(int32_t slot) override;
+    bool AdvanceSlot(int32_t slot) override;
+    void RestartSlot(int32_t slot, bool rearmSounds) override;
+
+    void SetTimerPeriod(uint32_t milliseconds) override;
+    void ShowWindow() override;
+    void PostMailError(uint32_t code) override;
+
+private:
+    CharacterSlot* SlotAt(int32_t slot);
+
+    std::vector<CharacterSlot>& slots_;
+    SettingsRecord& settings_;
+    ShellState& state_;
+    WindowControl& window_;
+    PickerSet pickers_;
+};

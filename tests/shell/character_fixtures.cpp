@@ -1,0 +1,76 @@
+#include "tests/shell/character_fixtures.h"
+
+#include "base/graphics/bitmap.h"
+#include "tools/pack_archive/archive_builder.h"
+
+#include <cstring>
+
+std::string Picture(int32_t width, int32_t height, uint32_t rgb, const Rect& keyArea, int32_t bitsPerPixel)
+{
+    Bitmap picture;
+    if (!picture.Create(width, height, bitsPerPixel, 256))
+        return std::string();
+    const int32_t bytesPerPixel = bitsPerPixel / 8;
+    for (int32_t y = 0; y < height; ++y) {
+        for (int32_t x = 0; x < width; ++x) {
+            const uint32_t value = keyArea.Contains(x, y) ? kKey : rgb;
+            std::memcpy(picture.PixelAddress(x, y), &value, static_cast<size_t>(bytesPerPixel));
+        }
+    }
+    return std::string(reinterpret_cast<const char*>(picture.Block()), picture.BlockSize());
+}
+
+std::string Voice(uint8_t seed)
+{
+    const std::string samples(64, static_cast<char>(seed));
+    auto u32 = [](uint32_t value) {
+        std::string bytes(4, '\0');
+        for (int i = 0; i < 4; ++i)
+            bytes[static_cast<size_t>(i)] = static_cast<char>(value >> (8 * i));
+        return bytes;
+    };
+    const std::string format = std::string("fmt ") + u32(16) + std::string("\x01\x00\x01\x00", 4) + u32(8000) +
+                               u32(8000) + std::string("\x01\x00\x08\x00", 4);
+    const std::string data = std::string("data") + u32(static_cast<uint32_t>(samples.size())) + samples;
+    return std::string("RIFF") + u32(static_cast<uint32_t>(4 + format.size() + data.size())) + "WAVE" + format + data;
+}
+
+ScriptFrame Frame(const std::string& image, const std::string& sound, const std::string& mask, uint32_t durationMs,
+                  int32_t maskX, int32_t maskY, int32_t imageX, int32_t imageY)
+{
+    ScriptFrame frame;
+    frame.imageName = image;
+    frame.soundName = sound;
+    frame.maskName = mask;
+    frame.durationMs = durationMs;
+    frame.maskX = maskX;
+    frame.maskY = maskY;
+    frame.imageX = imageX;
+    frame.imageY = imageY;
+    return frame;
+}
+
+std::string Script(int32_t version, int32_t width, int32_t height, const std::vector<ScriptFrame>& frames,
+                   uint8_t voiceFlag)
+{
+    AnimationScript script;
+    script.version = version;
+    script.width = width;
+    script.height = height;
+    script.frames = frames;
+    script.voiceFlag = voiceFlag;
+    const std::vector<uint8_t> bytes = EncodeAnimationScript(script);
+    return std::string(bytes.begin(), bytes.end());
+}
+
+CharacterArchive::CharacterArchive(const std::vector<std::pair<std::string, std::string>>& entries)
+    : path_(folder_.File("character.pac"))
+{
+    std::vector<ArchiveItem> items;
+    for (const auto& entry : entries)
+        items.push_back(ArchiveItem{entry.first, entry.second});
+    std::string archive;
+    std::string error;
+    if (BuildArchive(items, true, archive, error))
+        WriteWholeFile(path_, archive);
+}

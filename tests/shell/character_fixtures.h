@@ -1,0 +1,44 @@
+#pragma once
+
+#include "app/animation_script.h"
+#include "base/util/rect.h"
+#include "tests/support/temp_dir.h"
+
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
+
+// Colours as 0x00RRGGBB, the way a 32-bit picture stores them.
+constexpr uint32_t kKey = 0x0000FF00;
+constexpr uint32_t kRed = 0x00FF0000;
+constexpr uint32_t kBlue = 0x000000FF;
+constexpr uint32_t kWhite = 0x00FFFFFF;
+
+// A .bmp image of one colour, with keyArea (picture coordinates) in the key
+// colour.
+std::string Picture(int32_t width, int32_t height, uint32_t rgb, const Rect& keyArea = Rect(),
+                    int32_t bitsPerPixel = 32);
+// A small RIFF WAVE image whose samples carry seed, so voices can be told
+// apart.
+std::string Voice(uint8_t seed);
+
+// One frame record for a script.
+ScriptFrame Frame(const std::string& image, const std::string& sound, const std::string& mask,
+                  uint32_t durationMs = 100, int32_t maskX = 0, int32_t maskY = 0, int32_t imageX = 0,
+                  int32_t imageY = 0);
+std::string Script(int32_t version, int32_t width, int32_t height, const std::vector<ScriptFrame>& frames,
+                   uint8_t voiceFlag = 0);
+
+// A character archive written into a folder of its own: entries by name,
+// each stored as a ZLC3 block.
+class CharacterArchive {
+public:
+    explicit CharacterArchive(const std::vector<std::pair<std::string, std::string>>& entries);
+    const std::string& Path() const { return path_; }
+    const std::string& Folder() const { return folder_.Path(); }
+
+private:
+    TempDir folder_;
+    std::string path_;
+};
