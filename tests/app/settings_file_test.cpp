@@ -2,6 +2,7 @@
 #include "app/settings_record.h"
 
 #include "tests/app/settings_test_support.h"
+#include "tests/support/documents_folder_lock.h"
 #include "tests/support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -116,6 +117,7 @@ TEST(SettingsFile, AShortFileGivesOnlyWhatItHolds)
 // The real path, in the documents folder of the test's own Wine home.
 TEST(SettingsFile, UsesTheEditionFolderOnlyWhenItExists)
 {
+    DocumentsFolderLock lock;
     char documents[MAX_PATH] = {};
     ASSERT_TRUE(SHGetSpecialFolderPathA(nullptr, documents, CSIDL_PERSONAL, FALSE));
     const std::string maker = std::string(documents) + "\\Quillmarsh";

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "app/settings_record.h"
+#include "tests/support/documents_folder_lock.h"
+#include "tests/support/temp_dir.h"
+
+#include <windows.h>
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+// The Quenna program run as the user would run it: its own process with the
+// demo character's archive in its working folder, under the test's control.
+// Its setting.dat lies in the documents folder of the session's Wine user,
+// which the test holds for itself while the object lives.
+class QuennaProcess {
+public:
+    // Makes the settings folders in the documents folder (the program never
+    // makes them) without a setting.dat, and the working folder with the
+    // archive.
+    QuennaProcess();
+    // Ends a program still running, without letting it save, and removes
+    // the settings folders.
+    ~QuennaProcess();
+    QuennaProcess(const QuennaProcess&) = delete;
+    QuennaProcess& operator=(const QuennaProcess&) = delete;
+
+    // setting.dat for the next start, written by the settings code.
+    bool WriteSettings(const SettingsRecord& record, int32_t windowX, int32_t windowY);
+    // Reads setting.dat back; false when there is none.
+    bool ReadSettings(SettingsRecord& record, int32_t& windowX, int32_t& windowY);
+    std::string SettingsPath() const { return settingsPath_; }
+
+    // Starts the program and waits until its window is visible. A run
+    // before it is ended first.
+    bool Start();
+    // Waits for the program to end by itself; its exit code or -1.
+    int WaitForExit(DWORD timeoutMs = 10000);
+    bool Running() const;
+
+    HWND Window() const { return window_; }
+    RECT WindowRect() const;
+    // The top-level window of the program with this class and caption
+    // (empty: any), or null.
+    HWND FindProcessWindow(const std::string& className, const std::string& caption) const;
+
+    // The slot and frame the window shows now, read from the picture's
+    // marker on the screen; false when no marker can be read.
+    bool ShownFrame(int& slot, int& frame) const;
+    // Waits until the shown frame meets the test; false on time-out.
+    bool WaitForFrame(const std::function<bool(int slot, int frame)>& wanted, DWORD timeoutMs) const;
+
+private:
+    void Forget();
+
+    DocumentsFolderLock documentsLock_;
+    TempDir workFolder_;
+    std::string settingsFolders_;
+    std::string settingsPath_;
+    PROCESS_INFORMATION process_ = {};
+    HWND window_ = nullptr;
+};
+
+// Waits until done() is true; done()'s last answer.
+bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs);
+
+// The screen pixel as 0x00RRGGBB.
+uint32_t ScreenPixel(int32_t x, int32_t y);
+
+// The mouse as the user moves it: the system's own input, at screen points.
+void MoveMouse(int32_t x, int32_t y);
+void PressLeft();
+void ReleaseLeft();
+void ClickLeft(int32_t x, int32_t y);
+void ClickRight(int32_t x, int32_t y);
+
+// Chooses the item at position (from 0) of the popup menu that is open now,
+// as the keyboard would; false when no menu opens in time.
+bool ChooseMenuItem(int position);
