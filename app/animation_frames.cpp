@@ -1,5 +1,7 @@
 #include "app/animation_frames.h"
 
+#include "app/wave_image.h"
+
 #include "base/graphics/bitmap.h"
 #include "base/graphics/device_context.h"
 #include "base/graphics/effect.h"
@@ -7,6 +9,8 @@
 #include "base/window/window_control.h"
 
 #include <mmsystem.h>
+
+#include <new>
 
 namespace {
 
@@ -39,6 +43,8 @@ WaveBytes LoadWave(const std::string& archive, const std::string& name)
     if (!pack.LoadByName(archive, name, true))
         return nullptr;
     const uint8_t* bytes = pack.Data();
+    if (!WaveFitsItsBytes(bytes, static_cast<size_t>(pack.LoadedSize())))
+        return nullptr;
     return std::make_shared<const std::vector<uint8_t>>(bytes, bytes + pack.LoadedSize());
 }
 
@@ -61,9 +67,7 @@ WaveBytes& PlayingWave()
     return playing;
 }
 
-} // namespace
-
-void LoadSlotScript(CharacterSlot& slot, const std::string& archive, const std::string& scriptName)
+void LoadSlotParts(CharacterSlot& slot, const std::string& archive, const std::string& scriptName)
 {
     PackFile pack;
     if (!pack.LoadByName(archive, scriptName, true))
@@ -79,6 +83,19 @@ void LoadSlotScript(CharacterSlot& slot, const std::string& archive, const std::
         media.wave = LoadWave(archive, frame.soundName);
         if (frame.aliasIndex == -1)
             ComposeFrame(media, frame, archive);
+    }
+}
+
+} // namespace
+
+void LoadSlotScript(CharacterSlot& slot, const std::string& archive, const std::string& scriptName)
+{
+    // A character too large for the memory there is does not stop the
+    // program: the slot whose load ran out of memory stays empty.
+    try {
+        LoadSlotParts(slot, archive, scriptName);
+    } catch (const std::bad_alloc&) {
+        slot = CharacterSlot();
     }
 }
 

@@ -45,8 +45,9 @@ struct CharacterSlot {
 
 // Loads the script entry scriptName of the archive into an empty slot, then
 // every frame's voice and, for frames that are not aliases, its composed
-// picture. A script that is missing or unreadable leaves the slot empty; a
-// missing picture or voice leaves only that part out.
+// picture. A script that is missing or unreadable leaves the slot empty, and
+// so does a load that runs out of memory; a missing picture, or a voice
+// whose bytes do not hold the wave they describe, leaves only that part out.
 void LoadSlotScript(CharacterSlot& slot, const std::string& archive, const std::string& scriptName);
 
 // Composes a frame's canvas: the key colour, the mask picture at its place,

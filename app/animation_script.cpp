@@ -72,7 +72,7 @@ bool ParseAnimationScript(const uint8_t* data, size_t size, AnimationScript& scr
     reader.ReadI32LE(frameCount);
     reader.ReadI32LE(parsed.width);
     reader.ReadI32LE(parsed.height);
-    if (!reader.Ok() || frameCount < 0)
+    if (!reader.Ok() || frameCount < 0 || frameCount > kMostScriptFrames)
         return false;
     if (static_cast<size_t>(frameCount) > reader.Remaining() / ShortestRecord(parsed.version))
         return false;

@@ -31,6 +31,10 @@ struct AnimationScript {
     uint8_t voiceFlag = 0;
 };
 
+// No animation has more frames than this. A script that says it has more is
+// damaged: loading it would take memory and start-up time without bound.
+constexpr int32_t kMostScriptFrames = 1024;
+
 // Reads a script entry (already unpacked). The layout, all integers 32-bit
 // signed little-endian: version, frame count, width, height; the frame
 // records; from version 3 on one voice-flag byte. A record holds three
@@ -39,7 +43,8 @@ struct AnimationScript {
 // image x and y.
 //
 // False, leaving script unchanged, when the entry is shorter than its header
-// and records say or holds a negative count or length. Bytes after the
+// and records say or holds a negative count or length, or more than
+// kMostScriptFrames frames. Bytes after the
 // script are ignored.
 bool ParseAnimationScript(const uint8_t* data, size_t size, AnimationScript& script);
 

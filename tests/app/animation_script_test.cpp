@@ -178,6 +178,18 @@ TEST(AnimationScript, NegativeOrOversizedCountsAreRefused)
     }
 }
 
+TEST(AnimationScript, MoreFramesThanAnAnimationHasAreRefused)
+{
+    for (const int32_t count : {kMostScriptFrames, kMostScriptFrames + 1}) {
+        AnimationScript many;
+        many.version = 2;
+        many.frames.resize(static_cast<size_t>(count));
+        const std::vector<uint8_t> bytes = EncodeAnimationScript(many);
+        AnimationScript script = Untouched();
+        EXPECT_EQ(ParseAnimationScript(bytes.data(), bytes.size(), script), count == kMostScriptFrames) << count;
+    }
+}
+
 TEST(AnimationScript, NullEntryIsRefused)
 {
     AnimationScript script = Untouched();

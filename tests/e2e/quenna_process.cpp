@@ -150,6 +150,16 @@ void QuennaProcess::Forget()
     window_ = nullptr;
 }
 
+bool QuennaProcess::ReadArchive(std::string& bytes) const
+{
+    return ReadWholeFile(workFolder_.File(Edition().shell.archiveName), bytes);
+}
+
+bool QuennaProcess::ReplaceArchive(const std::string& bytes)
+{
+    return WriteWholeFile(workFolder_.File(Edition().shell.archiveName), bytes);
+}
+
 bool QuennaProcess::WriteSettings(const SettingsRecord& record, int32_t windowX, int32_t windowY)
 {
     SettingsRecord placed = record;

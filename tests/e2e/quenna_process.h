@@ -26,6 +26,11 @@ public:
     QuennaProcess(const QuennaProcess&) = delete;
     QuennaProcess& operator=(const QuennaProcess&) = delete;
 
+    // The demo archive as the program will find it; ReplaceArchive puts
+    // other bytes in its place.
+    bool ReadArchive(std::string& bytes) const;
+    bool ReplaceArchive(const std::string& bytes);
+
     // setting.dat for the next start, written by the settings code.
     bool WriteSettings(const SettingsRecord& record, int32_t windowX, int32_t windowY);
     // Reads setting.dat back; false when there is none.

@@ -161,6 +161,25 @@ TEST(QuennaProgram, TheSettingsDialogHoldsTheCharacterAndStoresOnlyOnOk)
     EXPECT_EQ(saved.server, "after.example");
 }
 
+TEST(QuennaProgram, ADamagedArchiveStillGivesARunningProgramThatEndsNormally)
+{
+    QuennaProcess quenna;
+    std::string archive;
+    ASSERT_TRUE(quenna.ReadArchive(archive));
+    for (const size_t kept : {archive.size() / 2, size_t{100}}) {
+        SCOPED_TRACE(kept);
+        ASSERT_TRUE(quenna.ReplaceArchive(archive.substr(0, kept)));
+        ASSERT_TRUE(quenna.Start()) << "the window shows at the first tick";
+        Sleep(1500);
+        ASSERT_TRUE(quenna.Running());
+        PostMessageA(quenna.Window(), WM_COMMAND, 0x1000, 0);
+        EXPECT_EQ(quenna.WaitForExit(), 0);
+        SettingsRecord saved;
+        int32_t x = 0, y = 0;
+        EXPECT_TRUE(quenna.ReadSettings(saved, x, y));
+    }
+}
+
 std::string Environment(const char* name)
 {
     const char* value = std::getenv(name);

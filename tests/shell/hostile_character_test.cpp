@@ -1,0 +1,132 @@
+// Damaged and hostile character archives: the program loads what it can,
+// shows it, and keeps running.
+#include "app/animation_frames.h"
+
+#include "app/shell_host.h"
+#include "base/graphics/effect.h"
+#include "base/window/window_control.h"
+#include "tests/shell/character_fixtures.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+using Entries = std::vector<std::pair<std::string, std::string>>;
+
+std::string Cut(std::string bytes, size_t size)
+{
+    bytes.resize(size);
+    return bytes;
+}
+
+// A RIFF image whose RIFF chunk claims far more bytes than it has: played
+// from memory, the system would read past it.
+std::string LyingVoice()
+{
+    std::string voice = Voice(3);
+    voice[4] = voice[5] = voice[6] = '\x7F';
+    return voice;
+}
+
+Entries HostileEntries()
+{
+    std::vector<ScriptFrame> tooMany(static_cast<size_t>(kMostScriptFrames) + 1, Frame("image", "", ""));
+    const std::string good = Script(2, 40, 30, {Frame("image", "voice", "mask"), Frame("image", "", "mask")});
+    std::string negativeLength = good;
+    negativeLength[16] = negativeLength[17] = negativeLength[18] = negativeLength[19] = '\xFF';
+    return {
+        {"image.bmz", Picture(10, 10, kBlue)},
+        {"mask.bmz", Picture(20, 20, kRed)},
+        {"broken.bmz", Cut(Picture(10, 10, kBlue), 60)},
+        {"voice.wav", Voice(1)},
+        {"lying.wav", LyingVoice()},
+        {"good.ttp", good},
+        {"huge_canvas.ttp", Script(2, 100000, 100000, {Frame("image", "voice", "mask")})},
+        {"too_many_frames.ttp", Script(2, 40, 30, tooMany)},
+        {"broken_picture.ttp", Script(2, 40, 30, {Frame("broken", "lying", "")})},
+        {"truncated.ttp", Cut(good, good.size() - 1)},
+        {"negative_length.ttp", negativeLength},
+    };
+}
+
+const char* const kScripts[] = {"good.ttp",        "huge_canvas.ttp", "too_many_frames.ttp", "broken_picture.ttp",
+                                "truncated.ttp",   "negative_length.ttp", "absent.ttp"};
+constexpr size_t kScriptCount = sizeof kScripts / sizeof kScripts[0];
+
+class HostileCharacter : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { cEffect::InitCpu(); }
+
+    // Plays every slot for a few ticks on a window, as the behaviour would.
+    static void PlayAll(std::vector<CharacterSlot>& slots)
+    {
+        WindowControl window;
+        window.Create(WindowCreateParams{GetModuleHandleA(nullptr), nullptr, Rect(0, 0, 50, 50), WS_POPUP | WS_VISIBLE,
+                                         WS_EX_TOOLWINDOW, "STATIC", ""});
+        SettingsRecord settings;
+        ShellState state;
+        ShellHost host(slots, settings, state, window, SeedFromTime);
+        for (int32_t slot = 0; slot < static_cast<int32_t>(slots.size()); ++slot) {
+            host.RestartSlot(slot, true);
+            for (int tick = 0; tick < 3; ++tick) {
+                host.UpdateSlot(slot);
+                host.AdvanceSlot(slot);
+            }
+        }
+        HWND hwnd = window.Hwnd();
+        window.Release();
+        DestroyWindow(hwnd);
+    }
+};
+
+TEST_F(HostileCharacter, WhatCanBeLoadedIsLoadedAndTheRestStaysEmpty)
+{
+    CharacterArchive archive(HostileEntries());
+    std::vector<CharacterSlot> slots(kScriptCount);
+    for (size_t i = 0; i < kScriptCount; ++i)
+        LoadSlotScript(slots[i], archive.Path(), kScripts[i]);
+
+    ASSERT_EQ(slots[0].media.size(), 2u) << "the good script";
+    EXPECT_TRUE(slots[0].media[0].surface.IsBuilt());
+    EXPECT_TRUE(slots[0].media[0].wave);
+
+    ASSERT_EQ(slots[1].media.size(), 1u) << "a canvas too large is not made; the frame is still there";
+    EXPECT_FALSE(slots[1].media[0].surface.IsBuilt());
+    EXPECT_TRUE(slots[1].media[0].wave);
+
+    EXPECT_TRUE(slots[2].slot.frames.empty()) << "more frames than an animation has";
+
+    ASSERT_EQ(slots[3].media.size(), 1u);
+    EXPECT_EQ(slots[3].media[0].imageWidth, 0) << "a cut picture is no picture";
+    EXPECT_FALSE(slots[3].media[0].wave) << "a voice larger inside than outside is never played";
+
+    for (size_t i = 4; i < kScriptCount; ++i)
+        EXPECT_TRUE(slots[i].slot.frames.empty()) << kScripts[i];
+
+    PlayAll(slots);
+}
+
+TEST_F(HostileCharacter, AnArchiveCutAnywhereLoadsWholeSlotsOrNone)
+{
+    CharacterArchive whole(HostileEntries());
+    std::string bytes;
+    ASSERT_TRUE(ReadWholeFile(whole.Path(), bytes));
+    TempDir folder;
+    const std::string path = folder.File("cut.pac");
+    for (size_t size = 0; size < bytes.size(); size += bytes.size() / 37 + 1) {
+        SCOPED_TRACE(size);
+        ASSERT_TRUE(WriteWholeFile(path, bytes.substr(0, size)));
+        std::vector<CharacterSlot> slots(kScriptCount);
+        for (size_t i = 0; i < kScriptCount; ++i)
+            LoadSlotScript(slots[i], path, kScripts[i]);
+        for (const CharacterSlot& slot : slots)
+            EXPECT_EQ(slot.media.size(), slot.slot.frames.size());
+        PlayAll(slots);
+    }
+}
+
+} // namespace
