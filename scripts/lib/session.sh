@@ -2,17 +2,21 @@
 # programs under Wine need for one build folder and stops them on exit.
 #   session_start STATE_DIR   prepares the Wine prefix, starts the Wine
 #                             server detached, and an Xvfb display when
-#                             no display is given.
+#                             no display is given. May be called for
+#                             several states; each server ends on exit.
 #   session_start_pop3 DIR    starts a Dovecot POP3 server on 127.0.0.1
 #                             from a config of its own under DIR, with one
 #                             mailbox of known content, and exports its
 #                             port, account and mailbox figures as
 #                             ACCESSORY_POP3_* for the mail tests.
 
+SESSION_STATES=()
+
 session_cleanup() {
-  if [ -n "${SESSION_STATE:-}" ]; then
-    WINEPREFIX="$SESSION_STATE/prefix" wineserver -k >/dev/null 2>&1 || true
-  fi
+  local state
+  for state in "${SESSION_STATES[@]}"; do
+    WINEPREFIX="$state/prefix" wineserver -k >/dev/null 2>&1 || true
+  done
   if [ -n "${SESSION_POP3_PIDFILE:-}" ] && [ -s "$SESSION_POP3_PIDFILE" ]; then
     kill "$(cat "$SESSION_POP3_PIDFILE")" >/dev/null 2>&1 || true
   fi
@@ -37,6 +41,7 @@ session_start_xvfb() {
 
 session_start() {
   SESSION_STATE=$1
+  SESSION_STATES+=("$1")
   local with_display=${2:-xvfb}
   mkdir -p "$SESSION_STATE/home"
   trap session_cleanup EXIT
