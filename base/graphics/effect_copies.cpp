@@ -152,7 +152,12 @@ void Convert24To32(const Job& job)
     }
 }
 
-void Convert32To24(const Job& job)
+namespace {
+
+// A 32- or 16-bit source into a 24-bit destination, one pixel at a time:
+// each channel's field of the source pixel (a 16-bit field widened to 8
+// bits) stored as the destination channel's byte; alpha is dropped.
+template <int32_t SourceBytes> void ConvertTo24(const Job& job)
 {
     BitmapLock& to = *job.destination;
     BitmapLock& from = *job.source;
@@ -160,40 +165,34 @@ void Convert32To24(const Job& job)
     const PixelFormat& out = *to.format;
     const int32_t width = to.rect.Width();
     const int32_t height = to.rect.Height();
+    const ColourChannel PixelFormat::*const channels[] = {&PixelFormat::red, &PixelFormat::green, &PixelFormat::blue};
     for (int32_t y = 0; y < height; ++y) {
         const uint8_t* source = from.row;
         uint8_t* target = to.row;
-        for (int32_t x = 0; x < width; ++x, source += 4, target += 3) {
-            const uint32_t pixel = Read32(source);
-            PutByte(target, out.red, in.red.Extract(pixel));
-            PutByte(target, out.green, in.green.Extract(pixel));
-            PutByte(target, out.blue, in.blue.Extract(pixel));
+        for (int32_t x = 0; x < width; ++x, source += SourceBytes, target += 3) {
+            for (const ColourChannel PixelFormat::*channel : channels) {
+                const ColourChannel& field = in.*channel;
+                if constexpr (SourceBytes == 4)
+                    PutByte(target, out.*channel, field.Extract(Read32(source)));
+                else
+                    PutByte(target, out.*channel, field.ToByte(Read16(source)));
+            }
         }
         to.StepRow(1);
         from.StepRow(1);
     }
 }
 
+} // namespace
+
+void Convert32To24(const Job& job)
+{
+    ConvertTo24<4>(job);
+}
+
 void Convert16To24(const Job& job)
 {
-    BitmapLock& to = *job.destination;
-    BitmapLock& from = *job.source;
-    const PixelFormat& in = *from.format;
-    const PixelFormat& out = *to.format;
-    const int32_t width = to.rect.Width();
-    const int32_t height = to.rect.Height();
-    for (int32_t y = 0; y < height; ++y) {
-        const uint8_t* source = from.row;
-        uint8_t* target = to.row;
-        for (int32_t x = 0; x < width; ++x, source += 2, target += 3) {
-            const uint32_t pixel = Read16(source);
-            PutByte(target, out.red, in.red.ToByte(pixel));
-            PutByte(target, out.green, in.green.ToByte(pixel));
-            PutByte(target, out.blue, in.blue.ToByte(pixel));
-        }
-        to.StepRow(1);
-        from.StepRow(1);
-    }
+    ConvertTo24<2>(job);
 }
 
 void StretchCopy(const Job& job)

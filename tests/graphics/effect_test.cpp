@@ -186,15 +186,9 @@ TEST_F(GenericRoad, ScalingPicksSourceColumnsAndRows)
         {"each row twice", 1, 2, 1, 4, {{0xFF000000}, {0xFF000000}, {0xFF000010}, {0xFF000010}}},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        TestSurface source(c.sourceWidth, c.sourceHeight, 32);
-        for (int32_t y = 0; y < c.sourceHeight; ++y)
-            for (int32_t x = 0; x < c.sourceWidth; ++x)
-                source.Set(x, y, 0xFF000000 | static_cast<uint32_t>(y * 16 + x));
-        TestSurface target(c.destinationWidth, c.destinationHeight, 32);
-        ASSERT_TRUE(Draw(kEffectCopy, target, &source));
-        for (int32_t y = 0; y < c.destinationHeight; ++y)
-            EXPECT_EQ(target.Row(y), c.expected[static_cast<size_t>(y)]) << "row " << y;
+        EXPECT_EQ(RowsOfScaledCopy(c.sourceWidth, c.sourceHeight, c.destinationWidth, c.destinationHeight, 0),
+                  c.expected)
+            << c.name;
     }
 }
 

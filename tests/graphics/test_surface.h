@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/graphics/bitmap_lock.h"
+#include "base/graphics/effect.h"
 #include "base/graphics/pixel_format.h"
 
 #include <cstdint>
@@ -78,3 +79,26 @@ private:
     int32_t stride_;
     std::vector<uint8_t> bytes_;
 };
+
+// The rows of a destinationWidth x destinationHeight picture after a copy
+// (effect type 10) from a sourceWidth x sourceHeight picture whose pixel
+// (x, y) is high | y * 16 + x.
+inline std::vector<std::vector<uint32_t>> RowsOfScaledCopy(int32_t sourceWidth, int32_t sourceHeight,
+                                                           int32_t destinationWidth, int32_t destinationHeight,
+                                                           uint32_t high)
+{
+    TestSurface source(sourceWidth, sourceHeight, 32);
+    for (int32_t y = 0; y < sourceHeight; ++y)
+        for (int32_t x = 0; x < sourceWidth; ++x)
+            source.Set(x, y, high | static_cast<uint32_t>(y * 16 + x));
+    TestSurface target(destinationWidth, destinationHeight, 32);
+    cEffect effect;
+    effect.destination = &target.lock;
+    effect.source = &source.lock;
+    std::vector<std::vector<uint32_t>> rows;
+    if (effect.Draw(kEffectCopy)) {
+        for (int32_t y = 0; y < destinationHeight; ++y)
+            rows.push_back(target.Row(y));
+    }
+    return rows;
+}
