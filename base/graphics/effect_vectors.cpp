@@ -87,9 +87,12 @@ struct Avx2Registers {
     REGISTER_OP Reg Shift8(Reg a) { return _mm256_srli_epi16(a, 8); }
     REGISTER_OP Reg Equal32(Reg a, Reg b) { return _mm256_cmpeq_epi32(a, b); }
     REGISTER_OP Reg SwapPairs(Reg a) { return _mm256_shuffle_epi32(a, _MM_SHUFFLE(2, 3, 0, 1)); }
+    // One byte shuffle: bytes 2, 3 of each pixel into bytes 0, 1 and 2, 3.
     REGISTER_OP Reg SpreadAlpha(Reg a)
     {
-        return _mm256_shufflehi_epi16(_mm256_shufflelo_epi16(a, _MM_SHUFFLE(3, 3, 1, 1)), _MM_SHUFFLE(3, 3, 1, 1));
+        const Reg order = _mm256_setr_epi8(2, 3, 2, 3, 6, 7, 6, 7, 10, 11, 10, 11, 14, 15, 14, 15, 2, 3, 2, 3, 6, 7, 6,
+                                           7, 10, 11, 10, 11, 14, 15, 14, 15);
+        return _mm256_shuffle_epi8(a, order);
     }
     REGISTER_OP uint32_t ByteMask(Reg a) { return static_cast<uint32_t>(_mm256_movemask_epi8(a)); }
 };
