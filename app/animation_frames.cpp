@@ -142,23 +142,31 @@ void StopFrameSound()
     PlayingWave().reset();
 }
 
-void ApplyFrameToWindow(FrameMedia& media, const FrameInfo& frame, WindowControl& window, int32_t x,
-                        int32_t y)
+void ApplyFrameToWindow(FrameMedia& media, const FrameInfo& frame, WindowControl& window, int32_t x, int32_t y,
+                        ShownShape& shown)
 {
     HWND hwnd = window.Hwnd();
     if (hwnd == nullptr)
         return;
-    // A frame without a shape of its own shows nothing: an empty region, not
-    // none, which would show the whole window.
-    Region shape;
-    shape.CreateRect(0, 0, 0, 0);
-    if (media.region.Handle() != nullptr)
-        media.region.Copy(media.region, &shape);
-    // The system owns the region once it accepts it.
-    HRGN handle = shape.Detach();
-    if (handle != nullptr && !::SetWindowRgn(hwnd, handle, TRUE))
-        ::DeleteObject(handle);
-    ::MoveWindow(hwnd, x, y, frame.canvasWidth, frame.canvasHeight, TRUE);
+    if (shown.window != hwnd || shown.media != &media) {
+        // A frame without a shape of its own shows nothing: an empty region,
+        // not none, which would show the whole window.
+        Region shape;
+        shape.CreateRect(0, 0, 0, 0);
+        if (media.region.Handle() != nullptr)
+            media.region.Copy(media.region, &shape);
+        // The system owns the region once it accepts it.
+        HRGN handle = shape.Detach();
+        if (handle != nullptr && !::SetWindowRgn(hwnd, handle, TRUE))
+            ::DeleteObject(handle);
+        shown.window = hwnd;
+        shown.media = &media;
+    }
+    RECT placed = {};
+    ::GetWindowRect(hwnd, &placed);
+    if (placed.left != x || placed.top != y || placed.right - placed.left != frame.canvasWidth ||
+        placed.bottom - placed.top != frame.canvasHeight)
+        ::MoveWindow(hwnd, x, y, frame.canvasWidth, frame.canvasHeight, TRUE);
     if (!media.surface.IsBuilt() || !window.DC.Begin(false))
         return;
     DeviceContext target(window.DC.Hdc());

@@ -62,7 +62,17 @@ void PlayFrameSound(const FrameMedia& media);
 // Stops the voice that plays, before the bytes it plays from go away.
 void StopFrameSound();
 
+// The shape a window was last given by ApplyFrameToWindow. Handing the
+// system a window region costs it far more than copying the picture, so a
+// frame with the shape the window has already keeps it. Frames are loaded
+// once and never move, so a frame is known by its address.
+struct ShownShape {
+    HWND window = nullptr;
+    const FrameMedia* media = nullptr;
+};
+
 // Gives the window the frame's shape, puts it at (x, y) with the frame's
-// canvas size and copies the canvas into it.
-void ApplyFrameToWindow(FrameMedia& media, const FrameInfo& frame, WindowControl& window, int32_t x,
-                        int32_t y);
+// canvas size and copies the canvas into it. The shape and the place are
+// set only where they differ from what the window has.
+void ApplyFrameToWindow(FrameMedia& media, const FrameInfo& frame, WindowControl& window, int32_t x, int32_t y,
+                        ShownShape& shown);

@@ -80,7 +80,8 @@ void ShellHost::UpdateSlot(int32_t slot)
         PlayFrameSound(media[static_cast<size_t>(update.soundFrame)]);
     if (update.pictureFrame >= 0 && static_cast<size_t>(update.pictureFrame) < media.size()) {
         const size_t frame = static_cast<size_t>(update.pictureFrame);
-        ApplyFrameToWindow(media[frame], character->slot.frames[frame], window_, state_.WindowX, state_.WindowY);
+        ApplyFrameToWindow(media[frame], character->slot.frames[frame], window_, state_.WindowX, state_.WindowY,
+                           shown_);
     }
 }
 

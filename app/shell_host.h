@@ -44,4 +44,5 @@ private:
     ShellState& state_;
     WindowControl& window_;
     PickerSet pickers_;
+    ShownShape shown_;
 };

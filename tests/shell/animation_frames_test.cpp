@@ -263,7 +263,8 @@ TEST_F(AnimationFrames, ShowingAFrameShapesMovesAndPaintsTheWindow)
     FrameWindow shown;
     ASSERT_NE(shown.window.Hwnd(), nullptr);
 
-    ApplyFrameToWindow(slot.media[0], slot.slot.frames[0], shown.window, 200, 150);
+    ShownShape shape;
+    ApplyFrameToWindow(slot.media[0], slot.slot.frames[0], shown.window, 200, 150, shape);
     Pump();
     RECT rect = {};
     GetWindowRect(shown.window.Hwnd(), &rect);
@@ -277,7 +278,7 @@ TEST_F(AnimationFrames, ShowingAFrameShapesMovesAndPaintsTheWindow)
     EXPECT_EQ(ScreenAt(200 + 20, 150 + 15), kBlue);
     EXPECT_EQ(ScreenAt(200 + 3, 150 + 4), kRed);
 
-    ApplyFrameToWindow(slot.media[1], slot.slot.frames[1], shown.window, 200, 150);
+    ApplyFrameToWindow(slot.media[1], slot.slot.frames[1], shown.window, 200, 150, shape);
     EXPECT_EQ(GetWindowRgn(shown.window.Hwnd(), windowShape), NULLREGION) << "nothing drawn: nothing shown";
     DeleteObject(windowShape);
 }
@@ -311,6 +312,15 @@ TEST_F(AnimationFrames, TheHostShowsTheCurrentFramesPictureAtTheShellsPosition)
         EXPECT_EQ(rect.top, 80);
     }
     DeleteObject(windowShape);
+
+    // The same frame again at another place: the window follows.
+    state.WindowX = 130;
+    state.WindowY = 95;
+    host.UpdateSlot(1);
+    RECT rect = {};
+    GetWindowRect(shown.window.Hwnd(), &rect);
+    EXPECT_EQ(rect.left, 130);
+    EXPECT_EQ(rect.top, 95);
 
     // Slot numbers outside the table change nothing.
     for (int32_t outside : {-1, 2, 1000}) {
