@@ -23,18 +23,6 @@ bool CanvasSizeAllowed(int32_t width, int32_t height)
     return width > 0 && height > 0 && width <= kLargestCanvasSide && height <= kLargestCanvasSide;
 }
 
-// An entry of the archive as a picture. An empty name is no picture: the
-// archive reader would take it for the whole file.
-bool LoadPicture(Bitmap& picture, const std::string& archive, const std::string& name)
-{
-    if (name.empty())
-        return false;
-    PackSource source;
-    source.path = archive;
-    source.name = name;
-    return picture.Load(source);
-}
-
 WaveBytes LoadWave(const std::string& archive, const std::string& name)
 {
     if (name.empty())
@@ -67,10 +55,23 @@ WaveBytes& PlayingWave()
     return playing;
 }
 
-void LoadSlotParts(CharacterSlot& slot, const std::string& archive, const std::string& scriptName)
+} // namespace
+
+void CharacterLoader::LoadSlotScript(CharacterSlot& slot, const std::string& scriptName)
+{
+    // A character too large for the memory there is does not stop the
+    // program: the slot whose load ran out of memory stays empty.
+    try {
+        LoadSlotParts(slot, scriptName);
+    } catch (const std::bad_alloc&) {
+        slot = CharacterSlot();
+    }
+}
+
+void CharacterLoader::LoadSlotParts(CharacterSlot& slot, const std::string& scriptName)
 {
     PackFile pack;
-    if (!pack.LoadByName(archive, scriptName, true))
+    if (!pack.LoadByName(archive_, scriptName, true))
         return;
     if (!slot.slot.LoadScript(pack.Data(), static_cast<size_t>(pack.LoadedSize())))
         return;
@@ -80,50 +81,64 @@ void LoadSlotParts(CharacterSlot& slot, const std::string& archive, const std::s
     for (size_t i = 0; i < slot.media.size(); ++i) {
         const FrameInfo& frame = slot.slot.frames[i];
         FrameMedia& media = slot.media[i];
-        media.wave = LoadWave(archive, frame.soundName);
+        media.wave = LoadWave(archive_, frame.soundName);
         if (frame.aliasIndex == -1)
-            ComposeFrame(media, frame, archive);
+            ComposeFrame(media, frame);
     }
 }
 
-} // namespace
-
-void LoadSlotScript(CharacterSlot& slot, const std::string& archive, const std::string& scriptName)
+Bitmap& CharacterLoader::Picture(const std::string& name, LastPicture& last)
 {
-    // A character too large for the memory there is does not stop the
-    // program: the slot whose load ran out of memory stays empty.
-    try {
-        LoadSlotParts(slot, archive, scriptName);
-    } catch (const std::bad_alloc&) {
-        slot = CharacterSlot();
+    if (last.loaded && last.name == name)
+        return last.picture;
+    last.picture.Release();
+    last.name = name;
+    last.loaded = true;
+    // An empty name is no picture: the archive reader would take it for the
+    // whole file.
+    if (!name.empty()) {
+        PackSource source;
+        source.path = archive_;
+        source.name = name;
+        last.picture.Load(source);
     }
+    return last.picture;
 }
 
-void ComposeFrame(FrameMedia& media, const FrameInfo& frame, const std::string& archive)
+void CharacterLoader::ComposeFrame(FrameMedia& media, const FrameInfo& frame)
 {
-    Bitmap image;
-    if (LoadPicture(image, archive, frame.imageName)) {
+    Bitmap& image = Picture(frame.imageName, lastImage_);
+    if (image.HasImage()) {
         media.imageWidth = image.Width();
         media.imageHeight = image.Height();
     }
-    Bitmap mask;
-    if (LoadPicture(mask, archive, frame.maskName)) {
+    Bitmap& mask = Picture(frame.maskName, lastMask_);
+    if (mask.HasImage()) {
         media.maskWidth = mask.Width();
         media.maskHeight = mask.Height();
     }
-    Bitmap canvas;
-    if (!CanvasSizeAllowed(frame.canvasWidth, frame.canvasHeight) ||
-        !canvas.Create(frame.canvasWidth, frame.canvasHeight, 32, 256))
+    if (!CanvasSizeAllowed(frame.canvasWidth, frame.canvasHeight))
         return;
-    FillWithKeyColour(canvas);
+    // The frames of a character share one canvas size, so one canvas serves
+    // them all; each frame is copied out of it into its own section.
+    if (canvas_.Width() != frame.canvasWidth || canvas_.Height() != frame.canvasHeight || !canvas_.HasImage()) {
+        if (!canvas_.Create(frame.canvasWidth, frame.canvasHeight, 32, 256))
+            return;
+    }
+    FillWithKeyColour(canvas_);
     // The image covers the mask where they overlap. A picture that is
     // missing or not 32 bits per pixel draws nothing.
     if (mask.HasImage())
-        canvas.Blit(&mask, frame.maskX, frame.maskY);
+        canvas_.Blit(&mask, frame.maskX, frame.maskY);
     if (image.HasImage())
-        canvas.Blit(&image, frame.imageX, frame.imageY);
-    if (media.surface.Build(canvas))
+        canvas_.Blit(&image, frame.imageX, frame.imageY);
+    if (media.surface.Build(canvas_))
         media.surface.Image().BuildRegion(kKeyColour, media.region);
+}
+
+void LoadSlotScript(CharacterSlot& slot, const std::string& archive, const std::string& scriptName)
+{
+    CharacterLoader(archive).LoadSlotScript(slot, scriptName);
 }
 
 void PlayFrameSound(const FrameMedia& media)

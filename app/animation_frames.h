@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/animation_slot.h"
+#include "base/graphics/bitmap.h"
 #include "base/graphics/dib_surface.h"
 #include "base/window/region.h"
 
@@ -9,6 +10,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 class WindowControl;
@@ -43,18 +45,49 @@ struct CharacterSlot {
     std::vector<FrameMedia> media;
 };
 
-// Loads the script entry scriptName of the archive into an empty slot, then
-// every frame's voice and, for frames that are not aliases, its composed
-// picture. A script that is missing or unreadable leaves the slot empty, and
-// so does a load that runs out of memory; a missing picture, or a voice
-// whose bytes do not hold the wave they describe, leaves only that part out.
-void LoadSlotScript(CharacterSlot& slot, const std::string& archive, const std::string& scriptName);
+// Loads animation slots from one archive. What frames have in common is
+// kept between them while the loader lives: the canvas they are composed
+// on, and the last image and mask picture, which the next frame often
+// repeats (a backdrop under several poses). Start-up keeps one loader for
+// all its slots.
+class CharacterLoader {
+public:
+    explicit CharacterLoader(std::string archive) : archive_(std::move(archive)) {}
 
-// Composes a frame's canvas: the key colour, the mask picture at its place,
-// the image picture over it; then the DIB section and the window shape. A
-// canvas of a size no window could have is not made (the frame then shows
-// nothing).
-void ComposeFrame(FrameMedia& media, const FrameInfo& frame, const std::string& archive);
+    // Loads the script entry scriptName into an empty slot, then every
+    // frame's voice and, for frames that are not aliases, its composed
+    // picture. A script that is missing or unreadable leaves the slot
+    // empty, and so does a load that runs out of memory; a missing picture,
+    // or a voice whose bytes do not hold the wave they describe, leaves
+    // only that part out.
+    void LoadSlotScript(CharacterSlot& slot, const std::string& scriptName);
+
+    // Composes a frame's canvas: the key colour, the mask picture at its
+    // place, the image picture over it; then the DIB section and the window
+    // shape. A canvas of a size no window could have is not made (the frame
+    // then shows nothing).
+    void ComposeFrame(FrameMedia& media, const FrameInfo& frame);
+
+private:
+    struct LastPicture {
+        std::string name;
+        Bitmap picture;
+        bool loaded = false;
+    };
+
+    void LoadSlotParts(CharacterSlot& slot, const std::string& scriptName);
+    // The picture of that entry name, loaded unless it is the last one; one
+    // without an image when there is none.
+    Bitmap& Picture(const std::string& name, LastPicture& last);
+
+    std::string archive_;
+    Bitmap canvas_;
+    LastPicture lastImage_;
+    LastPicture lastMask_;
+};
+
+// One slot with a loader of its own.
+void LoadSlotScript(CharacterSlot& slot, const std::string& archive, const std::string& scriptName);
 
 // Starts the voice (asynchronously, from memory); the one voice that plays
 // stops. Does nothing for a silent frame.

@@ -53,8 +53,9 @@ bool CreateMainWindow(HINSTANCE instance)
 void DefaultStartUp()
 {
     const ShellParameters& shell = Edition().shell;
+    CharacterLoader loader(shell.archiveName);
     for (size_t slot = 0; slot < Slots.size(); ++slot)
-        LoadSlotScript(Slots[slot], shell.archiveName, ScriptName(shell.scriptPattern, static_cast<int>(slot)));
+        loader.LoadSlotScript(Slots[slot], ScriptName(shell.scriptPattern, static_cast<int>(slot)));
 
     PopupItems.Append("設定(&S)", kSettingsCommand);
     PopupItems.Append("終了(&E)", kExitCommand);

@@ -266,8 +266,9 @@ int main(int argc, char** argv)
 
     std::vector<CharacterSlot> again(Slots.size());
     const double loadStart = Now();
+    CharacterLoader loader(archive);
     for (size_t slot = 0; slot < again.size(); ++slot)
-        LoadSlotScript(again[slot], archive, ScriptName(Edition().shell.scriptPattern, static_cast<int>(slot)));
+        loader.LoadSlotScript(again[slot], ScriptName(Edition().shell.scriptPattern, static_cast<int>(slot)));
     const double loadOnly = Now() - loadStart;
 
     std::printf("entries start-up loads: %zu (%zu distinct, %.2f MB plain)\n", loads.size(), once.size(),

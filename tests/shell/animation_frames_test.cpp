@@ -109,6 +109,9 @@ TEST_F(AnimationFrames, RepeatedPicturePairsShareTheFirstFramesCanvasButNotItsVo
     EXPECT_EQ(slot.slot.frames[3].aliasIndex, -1);
     EXPECT_EQ(slot.media[3].maskWidth, 0) << "no mask name, no mask";
     EXPECT_EQ(slot.media[3].maskHeight, 0);
+    EXPECT_EQ(CanvasAt(slot.media[3], 15, 15), kKey) << "nothing left over from the frames composed before";
+    EXPECT_EQ(CanvasAt(slot.media[2], 15, 15), kKey) << "the other mask is smaller";
+    EXPECT_EQ(CanvasAt(slot.media[0], 15, 15), kRed);
     EXPECT_FALSE(slot.media[3].wave);
 }
 
@@ -181,7 +184,7 @@ TEST_F(AnimationFrames, AnEmptyPictureNameLoadsNothingEvenWhenTheArchiveIsAPictu
     frame.canvasWidth = 10;
     frame.canvasHeight = 10;
     FrameMedia media;
-    ComposeFrame(media, frame, path);
+    CharacterLoader(path).ComposeFrame(media, frame);
     EXPECT_EQ(media.imageWidth, 0);
     EXPECT_EQ(media.maskWidth, 0);
     ASSERT_TRUE(media.surface.IsBuilt());
@@ -202,7 +205,7 @@ TEST_F(AnimationFrames, ACanvasNoWindowCouldHaveIsNotMade)
         frame.canvasWidth = c.width;
         frame.canvasHeight = c.height;
         FrameMedia media;
-        ComposeFrame(media, frame, archive.Path());
+        CharacterLoader(archive.Path()).ComposeFrame(media, frame);
         EXPECT_FALSE(media.surface.IsBuilt());
         EXPECT_TRUE(ShapeIsEmpty(media));
     }
