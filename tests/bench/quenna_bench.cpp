@@ -21,6 +21,7 @@
 #include <psapi.h>
 #include <zlib.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
@@ -170,29 +171,60 @@ HWND VisibleWindowOf(DWORD process)
     return nullptr;
 }
 
-void CALLBACK EndTheLoop(HWND, UINT, UINT_PTR timer, DWORD)
+double ProcessorSeconds()
 {
-    KillTimer(nullptr, timer);
-    PostQuitMessage(0);
+    FILETIME created, exited, kernel, user;
+    GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
+    return FileTimeSeconds(kernel) + FileTimeSeconds(user);
+}
+
+// What the idle loop saw: the processor time at each whole second, and the
+// action a second after the first idle pick could come.
+struct IdleRecord {
+    int seconds = 0;
+    int end = 0;
+    std::vector<double> processor;
+    int32_t actionAfterPick = -1;
+};
+IdleRecord idleRecord;
+
+void CALLBACK EverySecond(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    IdleRecord& record = idleRecord;
+    record.processor.push_back(ProcessorSeconds());
+    ++record.seconds;
+    if (record.seconds == 31)
+        record.actionAfterPick = Shell.CurrentAction;
+    if (record.seconds >= record.end) {
+        KillTimer(nullptr, timer);
+        PostQuitMessage(0);
+    }
 }
 
 // The program's own message loop with its timer, left alone for a while:
-// the processor time this process took, and its memory.
+// the processor time this process took, and its memory. Until 30 s the
+// character plays its idle animation; then it picks an idle action (a walk
+// ticks every 30 ms and moves the window).
 void IdleLoop(int idleSeconds)
 {
     MainWindow.Timer.Set(Edition().behaviour.normalTimerMs);
     TheApplication.mainWindow = MainWindow.Hwnd();
-    FILETIME created, exited, kernelBefore, userBefore, kernelAfter, userAfter;
-    GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernelBefore, &userBefore);
-    const double start = Now();
-    SetTimer(nullptr, 0, static_cast<UINT>(idleSeconds) * 1000, EndTheLoop);
+    Engine.StartUp();
+    idleRecord.end = idleSeconds;
+    idleRecord.processor.push_back(ProcessorSeconds());
+    SetTimer(nullptr, 0, 1000, EverySecond);
     TheApplication.Run();
-    const double wall = Now() - start;
-    GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernelAfter, &userAfter);
-    const double cpu = FileTimeSeconds(kernelAfter) + FileTimeSeconds(userAfter) - FileTimeSeconds(kernelBefore) -
-                       FileTimeSeconds(userBefore);
-    std::printf("idle for %.0f s (actions by then: %d): processor time %.3f s = %.2f %% of one core\n", wall,
-                Shell.CurrentAction, cpu, 100 * cpu / wall);
+    const std::vector<double>& cpu = idleRecord.processor;
+    const int seconds = static_cast<int>(cpu.size()) - 1;
+    const int idleOnly = std::min(seconds, 29);
+    std::printf("left alone for %d s: processor time %.3f s = %.2f %% of one core\n", seconds, cpu.back() - cpu.front(),
+                100 * (cpu.back() - cpu.front()) / seconds);
+    if (idleOnly > 0)
+        std::printf("  the first %d s, idle animation only: %.2f %%\n", idleOnly,
+                    100 * (cpu[static_cast<size_t>(idleOnly)] - cpu.front()) / idleOnly);
+    if (seconds > 30)
+        std::printf("  from 30 s on, with idle action %d: %.2f %%\n", idleRecord.actionAfterPick,
+                    100 * (cpu.back() - cpu[30]) / (seconds - 30));
     PROCESS_MEMORY_COUNTERS memory = {};
     memory.cb = sizeof memory;
     GetProcessMemoryInfo(GetCurrentProcess(), &memory, sizeof memory);

@@ -38,28 +38,13 @@ std::string Voice(uint8_t seed)
 ScriptFrame Frame(const std::string& image, const std::string& sound, const std::string& mask, uint32_t durationMs,
                   int32_t maskX, int32_t maskY, int32_t imageX, int32_t imageY)
 {
-    ScriptFrame frame;
-    frame.imageName = image;
-    frame.soundName = sound;
-    frame.maskName = mask;
-    frame.durationMs = durationMs;
-    frame.maskX = maskX;
-    frame.maskY = maskY;
-    frame.imageX = imageX;
-    frame.imageY = imageY;
-    return frame;
+    return ScriptFrame{image, sound, mask, durationMs, maskX, maskY, imageX, imageY};
 }
 
 std::string Script(int32_t version, int32_t width, int32_t height, const std::vector<ScriptFrame>& frames,
                    uint8_t voiceFlag)
 {
-    AnimationScript script;
-    script.version = version;
-    script.width = width;
-    script.height = height;
-    script.frames = frames;
-    script.voiceFlag = voiceFlag;
-    const std::vector<uint8_t> bytes = EncodeAnimationScript(script);
+    const std::vector<uint8_t> bytes = EncodeAnimationScript(AnimationScript{version, width, height, frames, voiceFlag});
     return std::string(bytes.begin(), bytes.end());
 }
 
