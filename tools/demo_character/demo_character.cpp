@@ -19,7 +19,7 @@ constexpr int kCanvasHeight = 448;
 // The picture drawn beneath the figure in a frame.
 enum class Backdrop { None, Shadow, SmallShadow, Clock };
 
-struct FrameSpec {
+struct FramePlan {
     Pose pose;
     Backdrop backdrop = Backdrop::None;
     const char* voice = nullptr; // a name of VoiceRecipes(), or none
@@ -29,31 +29,31 @@ struct FrameSpec {
     int sameAs = -1;
 };
 
-struct SlotSpec {
-    std::vector<FrameSpec> frames;
+struct SlotPlan {
+    std::vector<FramePlan> frames;
     // Voices only when every voice is wanted: the chatter of the idle actions.
     bool voiceFlag = false;
 };
 
-FrameSpec Again(int frame, uint32_t ms)
+FramePlan Again(int frame, uint32_t ms)
 {
-    FrameSpec spec;
-    spec.sameAs = frame;
-    spec.ms = ms;
-    return spec;
+    FramePlan plan;
+    plan.sameAs = frame;
+    plan.ms = ms;
+    return plan;
 }
 
-FrameSpec Frame(Pose pose, Backdrop backdrop, uint32_t ms, const char* voice = nullptr)
+FramePlan Frame(Pose pose, Backdrop backdrop, uint32_t ms, const char* voice = nullptr)
 {
-    FrameSpec spec;
-    spec.pose = std::move(pose);
-    spec.backdrop = backdrop;
-    spec.ms = ms;
-    spec.voice = voice;
-    return spec;
+    FramePlan plan;
+    plan.pose = std::move(pose);
+    plan.backdrop = backdrop;
+    plan.ms = ms;
+    plan.voice = voice;
+    return plan;
 }
 
-SlotSpec Idle()
+SlotPlan Idle()
 {
     Pose breathe;
     breathe.leftArm = breathe.rightArm = 24;
@@ -64,7 +64,7 @@ SlotSpec Idle()
              Frame(blink, Backdrop::Shadow, 150)}};
 }
 
-SlotSpec Hum()
+SlotPlan Hum()
 {
     Pose low;
     low.eyes = Eyes::Happy;
@@ -78,7 +78,7 @@ SlotSpec Hum()
     return {{Frame(low, Backdrop::Shadow, 400, "quenna_hum"), Frame(high, Backdrop::Shadow, 400), Again(0, 400)}, true};
 }
 
-SlotSpec Wave()
+SlotPlan Wave()
 {
     Pose up;
     up.rightArm = 145;
@@ -91,7 +91,7 @@ SlotSpec Wave()
 
 // A walk cycle: one foot ahead, feet together, the other foot ahead, with
 // the arms swinging against the legs.
-SlotSpec Walk(Facing facing)
+SlotPlan Walk(Facing facing)
 {
     const float ahead = facing == Facing::Left ? -20.0f : 20.0f;
     Pose stride;
@@ -113,7 +113,7 @@ SlotSpec Walk(Facing facing)
             true};
 }
 
-SlotSpec Hop()
+SlotPlan Hop()
 {
     Pose crouch;
     crouch.lift = 6;
@@ -127,7 +127,7 @@ SlotSpec Hop()
     return {{Frame(crouch, Backdrop::Shadow, 200, "quenna_boing"), Frame(air, Backdrop::SmallShadow, 300), Again(0, 200)}, true};
 }
 
-SlotSpec LookAround()
+SlotPlan LookAround()
 {
     Pose left;
     left.facing = Facing::Left;
@@ -144,7 +144,7 @@ SlotSpec LookAround()
     return {{Frame(left, Backdrop::Shadow, 500, "quenna_hmm"), Frame(right, Backdrop::Shadow, 500), Frame(puzzled, Backdrop::Shadow, 400)}, true};
 }
 
-SlotSpec Ouch()
+SlotPlan Ouch()
 {
     Pose hurt;
     hurt.eyes = Eyes::Squeezed;
@@ -158,7 +158,7 @@ SlotSpec Ouch()
     return {{Frame(hurt, Backdrop::Shadow, 300, "quenna_oops"), Frame(crying, Backdrop::Shadow, 300)}};
 }
 
-SlotSpec Shy()
+SlotPlan Shy()
 {
     Pose shy;
     shy.eyes = Eyes::Happy;
@@ -171,7 +171,7 @@ SlotSpec Shy()
     return {{Frame(shy, Backdrop::Shadow, 400, "quenna_giggle"), Frame(more, Backdrop::Shadow, 400)}};
 }
 
-SlotSpec Tickle()
+SlotPlan Tickle()
 {
     Pose one;
     one.eyes = Eyes::Happy;
@@ -186,7 +186,7 @@ SlotSpec Tickle()
     return {{Frame(one, Backdrop::Shadow, 200, "quenna_laugh"), Frame(two, Backdrop::Shadow, 200), Again(0, 200), Again(1, 200)}};
 }
 
-SlotSpec Surprise()
+SlotPlan Surprise()
 {
     Pose startled;
     startled.eyes = Eyes::Wide;
@@ -200,7 +200,7 @@ SlotSpec Surprise()
     return {{Frame(startled, Backdrop::Shadow, 300, "quenna_surprise"), Frame(jumped, Backdrop::SmallShadow, 300)}};
 }
 
-SlotSpec Chime()
+SlotPlan Chime()
 {
     Pose point;
     point.rightArm = 105;
@@ -215,7 +215,7 @@ SlotSpec Chime()
     return {{Frame(point, Backdrop::Clock, 500, "quenna_ding"), Frame(sing, Backdrop::Clock, 500), Again(0, 400)}};
 }
 
-SlotSpec RingBell()
+SlotPlan RingBell()
 {
     Pose ring;
     ring.eyes = Eyes::Happy;
@@ -229,7 +229,7 @@ SlotSpec RingBell()
     return {{Frame(ring, Backdrop::None, 150, "quenna_ring"), Frame(back, Backdrop::None, 150), Again(0, 150), Again(1, 150)}};
 }
 
-SlotSpec CoverEars()
+SlotPlan CoverEars()
 {
     Pose loud;
     loud.eyes = Eyes::Squeezed;
@@ -243,7 +243,7 @@ SlotSpec CoverEars()
     return {{Frame(loud, Backdrop::None, 150, "quenna_ring_low"), Frame(louder, Backdrop::None, 150)}};
 }
 
-SlotSpec Mail()
+SlotPlan Mail()
 {
     Pose arrived;
     arrived.eyes = Eyes::Wide;
@@ -263,9 +263,9 @@ SlotSpec Mail()
 // Slot n plays action n: 0 idle; 1, 2, 5, 6 idle actions; 3, 4 the walk to
 // the left and to the right; 7, 8 reactions to the head and 9, 10 to the
 // body; 11 .. 22 the hours 0 .. 11; 23, 24 the alarm; 25 new mail.
-std::vector<SlotSpec> Slots()
+std::vector<SlotPlan> Slots()
 {
-    std::vector<SlotSpec> slots{Idle(), Hum(), Wave(), Walk(Facing::Left), Walk(Facing::Right), Hop(), LookAround(),
+    std::vector<SlotPlan> slots{Idle(), Hum(), Wave(), Walk(Facing::Left), Walk(Facing::Right), Hop(), LookAround(),
                                 Ouch(), Shy(),  Tickle(), Surprise()};
     for (int hour = 0; hour < 12; ++hour)
         slots.push_back(Chime());
@@ -359,23 +359,23 @@ private:
     bool complete_ = true;
 };
 
-AnimationScript BuildSlot(int slot, const SlotSpec& spec, ArchiveContent& content)
+AnimationScript BuildSlot(int slot, const SlotPlan& plan, ArchiveContent& content)
 {
     const int hour = slot - 11; // meaningful for the hour slots only
     AnimationScript script;
     script.version = 3;
     script.width = kCanvasWidth;
     script.height = kCanvasHeight;
-    script.voiceFlag = spec.voiceFlag ? 1 : 0;
-    for (size_t index = 0; index < spec.frames.size(); ++index) {
-        const FrameSpec& frameSpec = spec.frames[index];
-        const int owner = frameSpec.sameAs >= 0 ? frameSpec.sameAs : static_cast<int>(index);
-        const FrameSpec& drawn = spec.frames[static_cast<size_t>(owner)];
+    script.voiceFlag = plan.voiceFlag ? 1 : 0;
+    for (size_t index = 0; index < plan.frames.size(); ++index) {
+        const FramePlan& framePlan = plan.frames[index];
+        const int owner = framePlan.sameAs >= 0 ? framePlan.sameAs : static_cast<int>(index);
+        const FramePlan& drawn = plan.frames[static_cast<size_t>(owner)];
         ScriptFrame frame;
         frame.imageName = PictureName(slot, owner);
         frame.imageX = FigureBox::kLeft;
         frame.imageY = FigureBox::kTop;
-        frame.durationMs = frameSpec.ms;
+        frame.durationMs = framePlan.ms;
         if (!content.Has(frame.imageName + ".bmz")) {
             Raster picture(FigureBox::kLeft, FigureBox::kTop, FigureBox::kWidth, FigureBox::kHeight, kKeyColour);
             DrawFigure(picture, drawn.pose);
@@ -390,8 +390,8 @@ AnimationScript BuildSlot(int slot, const SlotSpec& spec, ArchiveContent& conten
             if (!content.Has(frame.maskName + ".bmz"))
                 content.Add(frame.maskName + ".bmz", EncodeBmp32(backdrop));
         }
-        if (frameSpec.voice) {
-            frame.soundName = frameSpec.voice;
+        if (framePlan.voice) {
+            frame.soundName = framePlan.voice;
             if (!content.Has(frame.soundName + ".wav"))
                 content.Add(frame.soundName + ".wav", EncodeWave(SynthesiseVoice(VoiceRecipes().at(frame.soundName)), kVoiceSampleRate));
         }
@@ -405,7 +405,7 @@ AnimationScript BuildSlot(int slot, const SlotSpec& spec, ArchiveContent& conten
 bool BuildDemoCharacter(std::vector<ArchiveItem>& items)
 {
     ArchiveContent content;
-    const std::vector<SlotSpec> slots = Slots();
+    const std::vector<SlotPlan> slots = Slots();
     for (size_t slot = 0; slot < slots.size(); ++slot) {
         const AnimationScript script = BuildSlot(static_cast<int>(slot), slots[slot], content);
         const std::vector<uint8_t> bytes = EncodeAnimationScript(script);
