@@ -3,6 +3,7 @@
 
 #include "base/graphics/effect.h"
 #include "base/graphics/effect_fast.h"
+#include "tests/support/seconds_clock.h"
 
 #include <windows.h>
 
@@ -11,18 +12,6 @@
 #include <vector>
 
 namespace {
-
-double Seconds()
-{
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 // A bottom-up 32-bit picture, as the image class holds one.
 struct Picture {
@@ -61,12 +50,12 @@ template <typename Work> double Rate(size_t bytes, double minimum, Work work)
     double best = 0;
     for (int slice = 0; slice < 5; ++slice) {
         int rounds = 0;
-        const double start = Seconds();
+        const double start = SecondsNow();
         double elapsed = 0;
         do {
             work();
             ++rounds;
-            elapsed = Seconds() - start;
+            elapsed = SecondsNow() - start;
         } while (elapsed < minimum / 5);
         const double rate = static_cast<double>(bytes) * rounds / elapsed / 1e6;
         if (rate > best)

@@ -14,6 +14,7 @@
 #include "base/io/pack_entry.h"
 #include "base/io/pack_file.h"
 #include "base/util/byte_reader.h"
+#include "tests/support/seconds_clock.h"
 #include "tests/support/temp_dir.h"
 
 #include <windows.h>
@@ -30,18 +31,6 @@
 #include <vector>
 
 namespace {
-
-double Now()
-{
-    static const LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER counter;
-    QueryPerformanceCounter(&counter);
-    return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 // The archive's directory, by name.
 std::map<std::string, PackEntry> Directory(const std::string& archive)
@@ -131,9 +120,9 @@ double Best(int rounds, const std::function<void()>& run)
 {
     double best = 1e30;
     for (int i = 0; i < rounds; ++i) {
-        const double start = Now();
+        const double start = SecondsNow();
         run();
-        best = std::min(best, Now() - start);
+        best = std::min(best, SecondsNow() - start);
     }
     return best;
 }
@@ -240,15 +229,15 @@ void StartAsProcess(const std::string& folder)
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process = {};
-    const double start = Now();
+    const double start = SecondsNow();
     if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
                         &process)) {
         std::printf("the program did not start\n");
         return;
     }
-    while (VisibleWindowOf(process.dwProcessId) == nullptr && Now() - start < 30)
+    while (VisibleWindowOf(process.dwProcessId) == nullptr && SecondsNow() - start < 30)
         Sleep(2);
-    std::printf("the program as a process, until its window shows:  %8.1f ms\n", (Now() - start) * 1e3);
+    std::printf("the program as a process, until its window shows:  %8.1f ms\n", (SecondsNow() - start) * 1e3);
     Sleep(1000);
     PROCESS_MEMORY_COUNTERS memory = {};
     memory.cb = sizeof memory;
@@ -289,19 +278,19 @@ int main(int argc, char** argv)
     // Start-up as WinMain runs it, up to the first tick, which shows the
     // first frame.
     cEffect::InitCpu();
-    const double start = Now();
+    const double start = SecondsNow();
     CreateMainWindow(GetModuleHandleA(nullptr));
     DefaultStartUp();
     SendMessageA(MainWindow.Hwnd(), WM_TIMER, 1, 0);
     GdiFlush();
-    const double startUp = Now() - start;
+    const double startUp = SecondsNow() - start;
 
     std::vector<CharacterSlot> again(Slots.size());
-    const double loadStart = Now();
+    const double loadStart = SecondsNow();
     CharacterLoader loader(archive);
     for (size_t slot = 0; slot < again.size(); ++slot)
         loader.LoadSlotScript(again[slot], ScriptName(Edition().shell.scriptPattern, static_cast<int>(slot)));
-    const double loadOnly = Now() - loadStart;
+    const double loadOnly = SecondsNow() - loadStart;
 
     std::printf("entries start-up loads: %zu (%zu distinct, %.2f MB plain)\n", loads.size(), once.size(),
                 plainBytes / 1e6);
@@ -320,19 +309,19 @@ int main(int argc, char** argv)
     PumpFor(200);
     const int ticks = 1000;
     AnimationSlot& idle = Slots[0].slot;
-    double tickStart = Now();
+    double tickStart = SecondsNow();
     for (int i = 0; i < ticks; ++i)
         SendMessageA(MainWindow.Hwnd(), WM_TIMER, 1, 0);
     GdiFlush();
-    const double sameFrameTick = (Now() - tickStart) / ticks;
-    tickStart = Now();
+    const double sameFrameTick = (SecondsNow() - tickStart) / ticks;
+    tickStart = SecondsNow();
     for (int i = 0; i < ticks; ++i) {
         idle.current = i % 2;
         idle.clock = timeGetTime();
         SendMessageA(MainWindow.Hwnd(), WM_TIMER, 1, 0);
     }
     GdiFlush();
-    const double newFrameTick = (Now() - tickStart) / ticks;
+    const double newFrameTick = (SecondsNow() - tickStart) / ticks;
     std::printf("one tick showing the same frame again:             %8.3f ms\n", sameFrameTick * 1e3);
     std::printf("one tick showing another frame:                    %8.3f ms\n", newFrameTick * 1e3);
 

@@ -8,6 +8,7 @@
 #include "base/window/region.h"
 
 #include "tests/graphics/region_masks.h"
+#include "tests/support/seconds_clock.h"
 
 #include <windows.h>
 
@@ -17,21 +18,13 @@
 
 namespace {
 
-double Seconds()
-{
-    LARGE_INTEGER frequency, now;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&now);
-    return static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
 template <typename Build> double MedianSeconds(int rounds, Build build)
 {
     std::vector<double> times;
     for (int i = 0; i < rounds; ++i) {
-        const double start = Seconds();
+        const double start = SecondsNow();
         build();
-        times.push_back(Seconds() - start);
+        times.push_back(SecondsNow() - start);
     }
     std::sort(times.begin(), times.end());
     return times[times.size() / 2];

@@ -15,22 +15,11 @@
 #include "base/io/pack_file.h"
 #include "base/util/byte_reader.h"
 #include "tests/io/archive_fixtures.h"
+#include "tests/support/seconds_clock.h"
 #include "tests/support/temp_dir.h"
 #include "tools/pack_archive/archive_builder.h"
 
 namespace {
-
-double Now()
-{
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER counter;
-    QueryPerformanceCounter(&counter);
-    return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
 
 // Picture-like data: runs of a key colour, structured rows and some noise.
 std::string EntryBytes(int index)
@@ -64,9 +53,9 @@ void RunInTurns(std::vector<Method>& methods, int rounds)
 {
     for (int round = 0; round < rounds; ++round) {
         for (Method& method : methods) {
-            const double start = Now();
+            const double start = SecondsNow();
             const uint64_t bytes = method.run();
-            const double seconds = Now() - start;
+            const double seconds = SecondsNow() - start;
             if (seconds < method.best.seconds)
                 method.best = Timing{seconds, bytes};
         }
