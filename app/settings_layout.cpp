@@ -1,6 +1,7 @@
 #include "app/settings_layout.h"
 
 #include "base/util/byte_reader.h"
+#include "base/util/byte_writer.h"
 
 #include <windows.h>
 
@@ -58,17 +59,8 @@ class BlockWriter {
 public:
     explicit BlockWriter(std::vector<uint8_t>& block) : block_(block) {}
 
-    void I32(size_t offset, int32_t value) { U32(offset, static_cast<uint32_t>(value)); }
-    void U32(size_t offset, uint32_t value)
-    {
-        for (size_t i = 0; i < 4; ++i)
-            block_[offset + i] = static_cast<uint8_t>(value >> (8 * i));
-    }
-    void U16(size_t offset, uint16_t value)
-    {
-        block_[offset] = static_cast<uint8_t>(value);
-        block_[offset + 1] = static_cast<uint8_t>(value >> 8);
-    }
+    void I32(size_t offset, int32_t value) { StoreI32LE(block_.data() + offset, value); }
+    void U16(size_t offset, uint16_t value) { StoreU16LE(block_.data() + offset, value); }
     void Flag(size_t offset, bool value) { block_[offset] = value ? 1 : 0; }
     void Bytes(size_t offset, const void* bytes, size_t count)
     {

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "base/util/byte_reader.h"
+#include "base/util/byte_writer.h"
 
 namespace {
 
@@ -15,12 +16,6 @@ const size_t kDeflateSlack = 12;
 
 // Deflate's largest expansion ratio (a run of 258 bytes coded in about two bits).
 const uint64_t kMaxInflateRatio = 1032;
-
-void PutU32LE(uint8_t* out, uint32_t value)
-{
-    for (int i = 0; i < 4; ++i)
-        out[i] = static_cast<uint8_t>(value >> (8 * i));
-}
 
 } // namespace
 
@@ -86,7 +81,7 @@ HeapBuffer ZlcPackBlock(const void* source, size_t length, int level, size_t& bl
     if (!block)
         return block;
     std::memcpy(block.Get(), kMagic, sizeof kMagic);
-    PutU32LE(block.Get() + sizeof kMagic, static_cast<uint32_t>(length));
+    StoreU32LE(block.Get() + sizeof kMagic, static_cast<uint32_t>(length));
     blockSize = kZlcHeaderSize + streamSize;
     return block;
 }

@@ -2,6 +2,7 @@
 
 #include "base/io/native_path.h"
 #include "base/util/byte_reader.h"
+#include "base/util/byte_writer.h"
 
 #include <windows.h>
 
@@ -75,13 +76,6 @@ void CopyDescription(char (&target)[CpuInfo::kDescriptionSize], const std::strin
     const size_t length = std::min(text.size(), CpuInfo::kDescriptionSize - 1);
     std::memcpy(target, text.data(), length);
     target[length] = '\0';
-}
-
-void PutI32(uint8_t* at, int32_t value)
-{
-    const uint32_t bits = static_cast<uint32_t>(value);
-    for (int i = 0; i < 4; ++i)
-        at[i] = static_cast<uint8_t>(bits >> (8 * i));
 }
 
 } // namespace
@@ -195,9 +189,9 @@ void CpuInfo::ToBytes(uint8_t (&bytes)[kRecordSize]) const
     bytes[2] = mmx;
     bytes[3] = amd3dnow;
     bytes[4] = amd3dnowExt;
-    PutI32(bytes + 8, stepping);
-    PutI32(bytes + 12, family);
-    PutI32(bytes + 16, model);
+    StoreI32LE(bytes + 8, stepping);
+    StoreI32LE(bytes + 12, family);
+    StoreI32LE(bytes + 16, model);
     std::memcpy(bytes + 20, description, kDescriptionSize);
 }
 

@@ -1,6 +1,7 @@
 #include "base/util/rect.h"
 
 #include "base/io/easy_file.h"
+#include "base/util/byte_writer.h"
 #include "base/util/string_utils.h"
 
 #include <algorithm>
@@ -33,13 +34,6 @@ void MirrorSpan(int32_t& low, int32_t& high, int32_t size)
     const int32_t oldLow = low;
     low = WrapSub(size, high);
     high = WrapSub(size, oldLow);
-}
-
-void PutLE32(uint8_t* bytes, int32_t value)
-{
-    const uint32_t bits = static_cast<uint32_t>(value);
-    for (int i = 0; i < 4; ++i)
-        bytes[i] = static_cast<uint8_t>(bits >> (8 * i));
 }
 
 } // namespace
@@ -354,10 +348,10 @@ bool RectList::Save(const std::string& path) const
     for (size_t i = 0; written && i < entries_.size(); ++i) {
         const Rect& rect = entries_[i].rect;
         uint8_t record[16];
-        PutLE32(record, rect.left);
-        PutLE32(record + 4, rect.top);
-        PutLE32(record + 8, rect.right);
-        PutLE32(record + 12, rect.bottom);
+        StoreI32LE(record, rect.left);
+        StoreI32LE(record + 4, rect.top);
+        StoreI32LE(record + 8, rect.right);
+        StoreI32LE(record + 12, rect.bottom);
         written = file.WriteBlock16(record) == 16;
     }
     file.Close();

@@ -1,8 +1,10 @@
 #include "base/util/byte_reader.h"
+#include "base/util/byte_writer.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstring>
 
 namespace {
 
@@ -75,6 +77,25 @@ TEST(ByteReader, AbsoluteReadsLeaveThePositionAlone)
     uint8_t copy[3] = {};
     ASSERT_TRUE(reader.ReadBytes(copy, 3));
     EXPECT_EQ(copy[2], 0x03);
+}
+
+TEST(ByteWriter, StoresWhatTheReaderReadsBack)
+{
+    uint8_t bytes[10] = {};
+    StoreU16LE(bytes, 0xBEEF);
+    StoreU32LE(bytes + 2, 0x04030201u);
+    StoreI32LE(bytes + 6, -2);
+    const uint8_t expected[10] = {0xEF, 0xBE, 0x01, 0x02, 0x03, 0x04, 0xFE, 0xFF, 0xFF, 0xFF};
+    EXPECT_EQ(std::memcmp(bytes, expected, sizeof bytes), 0) << "little-endian whatever the build";
+
+    ByteReader reader(bytes, sizeof bytes);
+    uint16_t word = 0;
+    uint32_t dword = 0;
+    int32_t negative = 0;
+    EXPECT_TRUE(reader.ReadU16LE(word) && reader.ReadU32LE(dword) && reader.ReadI32LE(negative));
+    EXPECT_EQ(word, 0xBEEF);
+    EXPECT_EQ(dword, 0x04030201u);
+    EXPECT_EQ(negative, -2);
 }
 
 } // namespace
