@@ -34,14 +34,19 @@ void SendToDebugger(const char* text)
 
 void AppendToDebugLog(const char* text)
 {
-    FILE* file = std::fopen(kDebugLogFileName, "a");
+    AppendToLogFile(kDebugLogFileName, text);
+}
+
+} // namespace
+
+void AppendToLogFile(const char* fileName, const char* text)
+{
+    FILE* file = std::fopen(fileName, "a");
     if (file == nullptr)
         return;
     std::fputs(text, file);
     std::fclose(file);
 }
-
-} // namespace
 
 void DebugPrintf(const char* format, ...)
 {

@@ -17,6 +17,10 @@ void DebugLogPrintf(const char* format, ...) __attribute__((format(gnu_printf, 1
 // exit(-1) once the box is closed.
 [[noreturn]] void FatalError(const char* message, const char* sourceFile, int line);
 
+// Appends text, unchanged and without an added line end, to the file (text
+// mode, created when missing). A file that cannot be opened is passed over.
+void AppendToLogFile(const char* fileName, const char* text);
+
 // Sends the system's text for GetLastError() to the debugger output.
 void ReportLastError();
 

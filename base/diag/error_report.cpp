@@ -1,6 +1,7 @@
 #include "base/diag/error_report.h"
 
 #include "base/diag/bounded_format.h"
+#include "base/diag/debug_output.h"
 
 #include <cstdarg>
 #include <cstdio>
@@ -37,12 +38,8 @@ void ErrorReport::Dispatch()
     Compose();
     if (flags_ & kToDebugger)
         OutputDebugStringA(composed_.c_str());
-    if (flags_ & kToLogFile) {
-        if (FILE* file = std::fopen(logFile_.c_str(), "a")) {
-            std::fputs(composed_.c_str(), file);
-            std::fclose(file);
-        }
-    }
+    if (flags_ & kToLogFile)
+        AppendToLogFile(logFile_.c_str(), composed_.c_str());
     if (flags_ & kToFatalBox) {
         MessageBoxA(owner_, composed_.c_str(), caption_.c_str(), MB_SETFOREGROUND | MB_ICONERROR);
         std::exit(-1);
