@@ -1,5 +1,6 @@
 #include "base/io/easy_file.h"
 
+#include "tests/io/file_time_ticks.h"
 #include "tests/support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -8,16 +9,6 @@
 #include <string>
 
 namespace {
-
-FILETIME Ticks(uint64_t ticks)
-{
-    return FILETIME{static_cast<DWORD>(ticks), static_cast<DWORD>(ticks >> 32)};
-}
-
-uint64_t TicksOf(const FILETIME& time)
-{
-    return (uint64_t{time.dwHighDateTime} << 32) | time.dwLowDateTime;
-}
 
 const uint64_t kSecond = 10000000;
 const uint64_t kYear2001 = 126227808000000000ull; // 2001-01-01 00:00 UTC

@@ -1,20 +1,12 @@
 #include "base/util/time_wrappers.h"
 
+#include "tests/io/file_time_ticks.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdint>
 
 namespace {
-
-FILETIME Ticks(uint64_t ticks)
-{
-    return FILETIME{static_cast<DWORD>(ticks), static_cast<DWORD>(ticks >> 32)};
-}
-
-uint64_t TicksOf(const FILETIME& time)
-{
-    return (uint64_t{time.dwHighDateTime} << 32) | time.dwLowDateTime;
-}
 
 SYSTEMTIME Date(WORD year, WORD month, WORD day, WORD hour, WORD minute, WORD second, WORD ms,
                 WORD dayOfWeek = 0)
