@@ -18,6 +18,10 @@ bool WinDC::Begin(bool paint)
 {
     if (!IsValid())
         return false;
+    // A context of the same kind begun again would overwrite the held one,
+    // which End could then never give back.
+    if (paint ? paint_.hdc != nullptr : dc_ != nullptr)
+        return false;
     if (paint)
         return ::BeginPaint(Hwnd(), &paint_) != nullptr;
     dc_ = ::GetDC(Hwnd());

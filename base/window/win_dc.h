@@ -14,7 +14,8 @@ public:
     // another one).
     void Attach(WindowControl* owner) override;
 
-    // BeginPaint when paint is true, else GetDC; true on success.
+    // BeginPaint when paint is true, else GetDC; true on success. False
+    // while a context of that kind is held (End it first).
     bool Begin(bool paint);
     // EndPaint or ReleaseDC; afterwards no context is held.
     bool End();

@@ -402,15 +402,21 @@ TEST(WinDC, GivesBackWhicheverContextWasBegun)
     Bound bound;
     WinDC& dc = bound.control.DC;
     ASSERT_TRUE(dc.Begin(false));
-    ASSERT_NE(dc.Hdc(), nullptr);
-    EXPECT_EQ(WindowFromDC(dc.Hdc()), bound.window.Hwnd());
+    const HDC held = dc.Hdc();
+    ASSERT_NE(held, nullptr);
+    EXPECT_EQ(WindowFromDC(held), bound.window.Hwnd());
+    EXPECT_FALSE(dc.Begin(false)) << "a second context would orphan the first";
+    EXPECT_EQ(dc.Hdc(), held);
     EXPECT_TRUE(dc.End());
     EXPECT_EQ(dc.Hdc(), nullptr);
     EXPECT_FALSE(dc.End()) << "nothing left to give back";
 
     InvalidateRect(bound.window.Hwnd(), nullptr, FALSE);
     ASSERT_TRUE(dc.Begin(true));
-    EXPECT_NE(dc.Hdc(), nullptr);
+    const HDC painting = dc.Hdc();
+    EXPECT_NE(painting, nullptr);
+    EXPECT_FALSE(dc.Begin(true)) << "painting begun twice";
+    EXPECT_EQ(dc.Hdc(), painting);
     EXPECT_TRUE(dc.End());
     RECT update = {};
     EXPECT_FALSE(GetUpdateRect(bound.window.Hwnd(), &update, FALSE)) << "painting validated the window";
