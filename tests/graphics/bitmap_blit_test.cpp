@@ -111,7 +111,7 @@ TEST_F(BitmapBlit, ClipsToTheDestination)
     }
 }
 
-TEST_F(BitmapBlit, ConvertsBetweenDepthsTheEngineKnows)
+TEST_F(BitmapBlit, CopiesSixteenAndTwentyFourBitPixelsExactly)
 {
     Bitmap source;
     ASSERT_TRUE(source.Create(2, 1, 24, 0));

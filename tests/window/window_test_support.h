@@ -52,6 +52,6 @@ void PumpMessages(DWORD milliseconds);
 // answer.
 bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 5000);
 
-// The window's client rectangle as the system reports it, in screen
-// coordinates.
+// The window rectangle (frame included) as the system reports it, in
+// screen coordinates.
 RECT ScreenRect(HWND window);
