@@ -39,6 +39,7 @@ bool cEffect::Draw(uint32_t type)
         FatalError(effect_internal::kNotInitialised, effect_internal::kSourceName, 2872);
     if (!destination || type >= kEffectTypeCount)
         return false;
+    const effect_internal::SourceOfItsOwn ownSource(source, destination);
     const FastRoutine planned = PlannedRoute(type);
     if (planned != FastRoutine::kNone)
         return RunFast(planned);

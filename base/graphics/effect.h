@@ -23,12 +23,13 @@ class CpuProbe;
 //
 // The caller sets destination, source (may be null for fills) and the
 // constant colour, whose alpha is the global opacity, and keeps both locks
-// alive during Draw. A generic draw, and a fast blend or 32-to-24 or
-// 16-to-24 conversion, moves the current row position of the locks it walks
-// one row below the last row drawn, except the source of a generic draw
-// scaled in height (left on the last source row read) and the source of the
-// stretching opacity blend (not moved). A caller that draws again through
-// the same lock repositions it.
+// alive during Draw. Source and destination may be one lock (an image drawn
+// onto itself); it then moves as the destination. A generic draw, and a
+// fast blend or 32-to-24 or 16-to-24 conversion, moves the current row
+// position of the locks it walks one row below the last row drawn, except
+// the source of a generic draw scaled in height (left on the last source row
+// read) and the source of the stretching opacity blend (not moved). A caller
+// that draws again through the same lock repositions it.
 class cEffect {
 public:
     // Stage arguments, operations and blend factors, numbered as the

@@ -65,4 +65,27 @@ inline int32_t SourceIndex(int64_t position, int32_t count)
     return static_cast<int32_t>(std::min<int64_t>(position >> 16, count - 1));
 }
 
+// An image drawn onto itself through one lock (source and destination the
+// same object): for the scope of a draw the source reads through a copy of
+// the lock, or every row would step the one lock twice and the draw would
+// leave its rectangle. The lock itself moves as the destination does.
+class SourceOfItsOwn {
+public:
+    SourceOfItsOwn(BitmapLock*& source, const BitmapLock* destination) : source_(source), given_(source)
+    {
+        if (source != nullptr && source == destination) {
+            copy_ = *source;
+            source_ = &copy_;
+        }
+    }
+    ~SourceOfItsOwn() { source_ = given_; }
+    SourceOfItsOwn(const SourceOfItsOwn&) = delete;
+    SourceOfItsOwn& operator=(const SourceOfItsOwn&) = delete;
+
+private:
+    BitmapLock*& source_;
+    BitmapLock* given_;
+    BitmapLock copy_;
+};
+
 } // namespace effect_internal

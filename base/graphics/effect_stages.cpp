@@ -244,6 +244,7 @@ bool cEffect::DrawGeneric()
         FatalError(effect_internal::kNotInitialised, effect_internal::kSourceName, 420);
     if (!destination || !source)
         return false;
+    const effect_internal::SourceOfItsOwn ownSource(source, destination);
     if (!ComputeSteps() || !LocksAreWalkable(true))
         return false;
     const int32_t width = destination->rect.Width();

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 namespace {
@@ -267,6 +268,53 @@ TEST_F(GenericRoad, FillOf24BitsWithoutSourceIsRefused)
     TestSurface target(2, 1, 24);
     EXPECT_FALSE(Draw(kEffectFill, target, nullptr, 0xFFFFFFFF));
     EXPECT_EQ(target.Row(0), (Pixels{0, 0}));
+}
+
+// An image drawn onto itself through one lock, on either road, gives what a
+// draw from an identical copy gives: each locked row is read and written
+// once, and the rows below the lock stay as they were.
+TEST(EffectOnItself, OneLockForBothSurfacesDrawsEachRowOnce)
+{
+    cEffect::InitCpu();
+    const bool hadMmx = cEffect::HasMmx();
+    const struct {
+        const char* name;
+        bool mmx;
+        bool generic; // DrawGeneric called by the caller
+    } roads[] = {{"fast road", true, false}, {"generic road", false, false}, {"DrawGeneric", false, true}};
+    for (const auto& road : roads) {
+        cEffect::OverrideMmx(road.mmx);
+        for (uint32_t type : {kEffectBlendSourceAlpha, kEffectModulate, kEffectCopy, kEffectCopyOr}) {
+            SCOPED_TRACE(std::string(road.name) + ", type " + std::to_string(type));
+            TestSurface picture(3, 4, 32);
+            for (int32_t y = 0; y < 4; ++y)
+                for (int32_t x = 0; x < 3; ++x)
+                    picture.Set(x, y, 0x3F2E1D0Cu * static_cast<uint32_t>(y * 3 + x + 1));
+            const Rect topRows(0, 0, 3, 2);
+            TestSurface expected = picture;
+            TestSurface copy = picture;
+            expected.Lock(topRows);
+            copy.Lock(topRows);
+            cEffect reference;
+            reference.destination = &expected.lock;
+            reference.source = &copy.lock;
+            reference.constantColour = Colour(0x80C0A040);
+            ASSERT_TRUE(reference.Draw(type));
+
+            picture.Lock(topRows);
+            cEffect effect;
+            effect.destination = &picture.lock;
+            effect.source = &picture.lock;
+            effect.constantColour = Colour(0x80C0A040);
+            if (road.generic)
+                effect.SetupStages(type);
+            ASSERT_TRUE(road.generic ? effect.DrawGeneric() : effect.Draw(type));
+            EXPECT_EQ(effect.source, &picture.lock);
+            for (int32_t y = 0; y < 4; ++y)
+                EXPECT_EQ(picture.Row(y), expected.Row(y)) << "row " << y;
+        }
+    }
+    cEffect::OverrideMmx(hadMmx);
 }
 
 TEST(EffectRoutes, FastRoutesByTypeDepthsAndSize)
