@@ -5,17 +5,20 @@
 namespace {
 
 // Unit conversion of one axis. A scale of 0 (which no caller means) reads as
-// 0 instead of dividing by it.
+// 0 instead of dividing by it. A result beyond the int32 range (a very small
+// or large scale) stops at its limit: converting it as it stands would be
+// undefined and gives the other limit on x86.
 int32_t ToUnits(int32_t client, int32_t origin, float scale)
 {
     if (scale == 0.0f)
         return 0;
-    return static_cast<int32_t>(static_cast<float>(client - origin) / scale);
+    return Rect::TruncateToInt32(static_cast<float>(int64_t{client} - origin) / scale);
 }
 
 int32_t FromUnits(int32_t units, int32_t origin, float scale)
 {
-    return static_cast<int32_t>(static_cast<float>(units) * scale) + origin;
+    const int64_t point = int64_t{Rect::TruncateToInt32(static_cast<float>(units) * scale)} + origin;
+    return Rect::TruncateToInt32(static_cast<double>(point));
 }
 
 } // namespace

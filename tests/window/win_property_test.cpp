@@ -346,6 +346,12 @@ TEST(WinMouse, PositionUsesOriginAndScale)
     ASSERT_TRUE(SetCursorPos(100 + 7, 100 + 13));
     EXPECT_EQ(mouse.GetPos().x, -1);
     EXPECT_EQ(mouse.GetPos().y, 1);
+
+    // A scale so small that the units leave the int32 range stops at the
+    // limit on the cursor's side of the origin.
+    mouse.SetScale(1e-9f, 1e-9f);
+    EXPECT_EQ(mouse.GetPos().x, INT32_MIN);
+    EXPECT_EQ(mouse.GetPos().y, INT32_MAX);
 }
 
 TEST(WinMouse, IsInWhenForegroundNeedsTheForeground)
