@@ -62,7 +62,8 @@ public:
     bool SetBkColor(COLORREF colour);
     bool SetTextColor(COLORREF colour);
     bool GetTextMetrics(TEXTMETRICA& metrics);
-    // GDI_ERROR without a context.
+    // GDI_ERROR without a context: the system's own failure value, where 0
+    // would read as the size of an empty glyph, a success.
     DWORD GetGlyphOutline(UINT character, UINT format, GLYPHMETRICS& metrics, const MAT2& matrix,
                           DWORD bufferSize = 0, void* buffer = nullptr);
     bool GetCharABCWidths(UINT first, UINT last, ABC* widths);
