@@ -199,6 +199,9 @@ void Application::Handle()
 
 void Application::Run()
 {
+    // GetMessageA gives -1 on an error (an invalid window handle or
+    // message record); that ends the loop as WM_QUIT does, rather than
+    // spinning on the same error for ever.
     if (idleMode) {
         for (;;) {
             if (::PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE)) {
