@@ -7,6 +7,7 @@
 #include "tests/shell/character_fixtures.h"
 #include "tests/shell/timer_watch.h"
 #include "tests/support/message_box_watcher.h"
+#include "tests/support/temp_dir.h"
 
 #include <gtest/gtest.h>
 
@@ -40,7 +41,10 @@ int TakeQueued(HWND window, UINT message)
 }
 
 // The program's main window, made the way the program makes it, with the
-// shell's state fresh for every test.
+// shell's state fresh for every test. Start-up reads setting.dat from a
+// folder of the test's own: the documents folder is shared with the tests
+// of the settings file and of the whole program, which make and remove
+// their own setting.dat there while this one runs.
 class MainWindowTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -52,9 +56,13 @@ protected:
         TheApplication.mainWindow = MainWindow.Hwnd();
         Shell = ShellState{};
         PlaceAtDesktopCentre(Shell, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), Edition().behaviour);
+        Settings = SettingsRecord{};
+        Settings.path = settingsFolder_.File("setting.dat");
     }
 
     HWND Window() const { return MainWindow.Hwnd(); }
+
+    TempDir settingsFolder_;
 };
 
 TEST_F(MainWindowTest, IsMadeHiddenAsATopmostToolPopupAtTheDesktopCentreLessTheOrigin)
@@ -90,6 +98,20 @@ TEST_F(MainWindowTest, StartUpBuildsTheMenuTheTrayIconAndTheTimer)
     EXPECT_GE(watch.ticks, 3);
     EXPECT_GE(watch.shortestGap, 80u) << "the normal period";
     EXPECT_FALSE(IsWindowVisible(Window())) << "shown only by the first tick";
+}
+
+TEST_F(MainWindowTest, StartUpTakesThePlaceAndTheZOrderFromTheStoredSettings)
+{
+    SettingsRecord stored = Settings;
+    stored.keepOnTop = false;
+    ASSERT_TRUE(SaveSettings(stored, 40, 30));
+    ASSERT_TRUE(GetWindowLongA(Window(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+    DefaultStartUp();
+    MainWindow.Timer.Set(0);
+    EXPECT_EQ(Shell.WindowX, 40);
+    EXPECT_EQ(Shell.WindowY, 30);
+    EXPECT_FALSE(Settings.keepOnTop);
+    EXPECT_FALSE(GetWindowLongA(Window(), GWL_EXSTYLE) & WS_EX_TOPMOST) << "not on top when the settings say so";
 }
 
 TEST_F(MainWindowTest, TheFirstTickShowsTheCurrentFrameAtTheShellsPosition)
