@@ -23,19 +23,6 @@ bool CanvasSizeAllowed(int32_t width, int32_t height)
     return width > 0 && height > 0 && width <= kLargestCanvasSide && height <= kLargestCanvasSide;
 }
 
-WaveBytes LoadWave(const std::string& archive, const std::string& name)
-{
-    if (name.empty())
-        return nullptr;
-    PackFile pack;
-    if (!pack.LoadByName(archive, name, true))
-        return nullptr;
-    const uint8_t* bytes = pack.Data();
-    if (!WaveFitsItsBytes(bytes, static_cast<size_t>(pack.LoadedSize())))
-        return nullptr;
-    return std::make_shared<const std::vector<uint8_t>>(bytes, bytes + pack.LoadedSize());
-}
-
 void FillWithKeyColour(Bitmap& canvas)
 {
     if (!canvas.Lock())
@@ -81,10 +68,24 @@ void CharacterLoader::LoadSlotParts(CharacterSlot& slot, const std::string& scri
     for (size_t i = 0; i < slot.media.size(); ++i) {
         const FrameInfo& frame = slot.slot.frames[i];
         FrameMedia& media = slot.media[i];
-        media.wave = LoadWave(archive_, frame.soundName);
+        media.wave = LoadWave(frame.soundName);
         if (frame.aliasIndex == -1)
             ComposeFrame(media, frame);
     }
+}
+
+WaveBytes CharacterLoader::LoadWave(const std::string& name)
+{
+    if (name.empty() || bytesLeft_ == 0)
+        return nullptr;
+    PackFile pack;
+    if (!pack.LoadByName(archive_, name, true))
+        return nullptr;
+    const uint8_t* bytes = pack.Data();
+    const size_t size = static_cast<size_t>(pack.LoadedSize());
+    if (!Spend(size) || !WaveFitsItsBytes(bytes, size))
+        return nullptr;
+    return std::make_shared<const std::vector<uint8_t>>(bytes, bytes + size);
 }
 
 Bitmap& CharacterLoader::Picture(const std::string& name, LastPicture& last)
@@ -96,13 +97,24 @@ Bitmap& CharacterLoader::Picture(const std::string& name, LastPicture& last)
     last.loaded = true;
     // An empty name is no picture: the archive reader would take it for the
     // whole file.
-    if (!name.empty()) {
+    if (!name.empty() && bytesLeft_ != 0) {
         PackSource source;
         source.path = archive_;
         source.name = name;
-        last.picture.Load(source);
+        if (last.picture.Load(source) && !Spend(last.picture.BlockSize()))
+            last.picture.Release();
     }
     return last.picture;
+}
+
+bool CharacterLoader::Spend(uint64_t bytes)
+{
+    if (bytes > bytesLeft_) {
+        bytesLeft_ = 0;
+        return false;
+    }
+    bytesLeft_ -= bytes;
+    return true;
 }
 
 void CharacterLoader::ComposeFrame(FrameMedia& media, const FrameInfo& frame)
@@ -117,7 +129,9 @@ void CharacterLoader::ComposeFrame(FrameMedia& media, const FrameInfo& frame)
         media.maskWidth = mask.Width();
         media.maskHeight = mask.Height();
     }
-    if (!CanvasSizeAllowed(frame.canvasWidth, frame.canvasHeight))
+    // Each frame keeps a section of its own as large as the canvas.
+    if (!CanvasSizeAllowed(frame.canvasWidth, frame.canvasHeight) ||
+        !Spend(4 * static_cast<uint64_t>(frame.canvasWidth) * static_cast<uint64_t>(frame.canvasHeight)))
         return;
     // The frames of a character share one canvas size, so one canvas serves
     // them all; each frame is copied out of it into its own section.

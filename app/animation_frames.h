@@ -45,6 +45,13 @@ struct CharacterSlot {
     std::vector<FrameMedia> media;
 };
 
+// What a loader reads and makes for a character, all its slots together:
+// the bytes of the pictures and voices and of the canvases composed from
+// them. A 32-bit program cannot hold more beside everything else, and a
+// damaged archive of many frames with large canvases, pictures or voices
+// would otherwise keep start-up busy for hours before running out of memory.
+constexpr uint64_t kMostLoadedBytes = uint64_t{1} << 30;
+
 // Loads animation slots from one archive. What frames have in common is
 // kept between them while the loader lives: the canvas they are composed
 // on, and the last image and mask picture, which the next frame often
@@ -52,20 +59,24 @@ struct CharacterSlot {
 // all its slots.
 class CharacterLoader {
 public:
-    explicit CharacterLoader(std::string archive) : archive_(std::move(archive)) {}
+    explicit CharacterLoader(std::string archive, uint64_t byteBudget = kMostLoadedBytes)
+        : archive_(std::move(archive)), bytesLeft_(byteBudget)
+    {
+    }
 
     // Loads the script entry scriptName into an empty slot, then every
     // frame's voice and, for frames that are not aliases, its composed
     // picture. A script that is missing or unreadable leaves the slot
     // empty, and so does a load that runs out of memory; a missing picture,
     // or a voice whose bytes do not hold the wave they describe, leaves
-    // only that part out.
+    // only that part out. Once the loader's byte budget is spent, frames
+    // keep their records but get no voice and no picture.
     void LoadSlotScript(CharacterSlot& slot, const std::string& scriptName);
 
     // Composes a frame's canvas: the key colour, the mask picture at its
     // place, the image picture over it; then the DIB section and the window
-    // shape. A canvas of a size no window could have is not made (the frame
-    // then shows nothing).
+    // shape. A canvas of a size no window could have is not made, nor one
+    // the byte budget has no room for (the frame then shows nothing).
     void ComposeFrame(FrameMedia& media, const FrameInfo& frame);
 
 private:
@@ -76,11 +87,16 @@ private:
     };
 
     void LoadSlotParts(CharacterSlot& slot, const std::string& scriptName);
+    WaveBytes LoadWave(const std::string& name);
     // The picture of that entry name, loaded unless it is the last one; one
     // without an image when there is none.
     Bitmap& Picture(const std::string& name, LastPicture& last);
+    // Takes bytes from the budget; false, and nothing left, when fewer are
+    // left than that.
+    bool Spend(uint64_t bytes);
 
     std::string archive_;
+    uint64_t bytesLeft_;
     Bitmap canvas_;
     LastPicture lastImage_;
     LastPicture lastMask_;

@@ -110,6 +110,38 @@ TEST_F(HostileCharacter, WhatCanBeLoadedIsLoadedAndTheRestStaysEmpty)
     PlayAll(slots);
 }
 
+// Many frames that each bring a picture and a voice of their own: a loader
+// reads and composes them only while its byte budget lasts. The budget here
+// has room for two frames; the program's is 1 GiB.
+TEST_F(HostileCharacter, FramesPastTheLoadersBudgetAreNeitherReadNorComposed)
+{
+    const std::string picture = Picture(10, 10, kBlue);
+    const std::string voice = Voice(1);
+    Entries entries;
+    std::vector<ScriptFrame> frames;
+    for (const char* name : {"a", "b", "c", "d", "e"}) {
+        entries.push_back({std::string(name) + ".bmz", picture});
+        entries.push_back({std::string(name) + ".wav", voice});
+        frames.push_back(Frame(name, name, ""));
+    }
+    entries.push_back({"many.ttp", Script(2, 40, 30, frames)});
+    CharacterArchive archive(entries);
+    const uint64_t frameBytes = picture.size() + voice.size() + 4 * 40 * 30;
+
+    for (const uint64_t budget : {kMostLoadedBytes, 2 * frameBytes}) {
+        SCOPED_TRACE(budget);
+        CharacterSlot slot;
+        CharacterLoader(archive.Path(), budget).LoadSlotScript(slot, "many.ttp");
+        ASSERT_EQ(slot.media.size(), frames.size()) << "every frame keeps its record";
+        for (size_t i = 0; i < slot.media.size(); ++i) {
+            const bool whole = budget == kMostLoadedBytes || i < 2;
+            EXPECT_EQ(slot.media[i].surface.IsBuilt(), whole) << i;
+            EXPECT_EQ(static_cast<bool>(slot.media[i].wave), whole) << i;
+            EXPECT_EQ(slot.media[i].imageWidth, whole ? 10 : 0) << i;
+        }
+    }
+}
+
 TEST_F(HostileCharacter, AnArchiveCutAnywhereLoadsWholeSlotsOrNone)
 {
     CharacterArchive whole(HostileEntries());
