@@ -14,13 +14,13 @@
 #include "base/io/pack_entry.h"
 #include "base/io/pack_file.h"
 #include "base/util/byte_reader.h"
+#include "tests/support/bare_entry_floor.h"
 #include "tests/support/seconds_clock.h"
 #include "tests/support/temp_dir.h"
 
 #include <windows.h>
 
 #include <psapi.h>
-#include <zlib.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -95,22 +95,7 @@ uint64_t Floor(const std::string& archive, const std::map<std::string, PackEntry
         const auto found = directory.find(name);
         if (found == directory.end())
             continue;
-        const PackEntry& entry = found->second;
-        stored.resize(entry.size);
-        SetFilePointer(file, static_cast<LONG>(entry.offset), nullptr, FILE_BEGIN);
-        DWORD got = 0;
-        ReadFile(file, stored.data(), entry.size, &got, nullptr);
-        ByteReader reader(stored.data(), got);
-        uint32_t plainSize = 0;
-        if (got >= 8 && std::string(reinterpret_cast<const char*>(stored.data()), 4) == "ZLC3" &&
-            reader.U32LEAt(4, plainSize)) {
-            plain.resize(plainSize);
-            uLongf produced = plainSize;
-            if (uncompress(plain.data(), &produced, stored.data() + 8, got - 8) == Z_OK)
-                total += produced;
-        } else {
-            total += got;
-        }
+        total += ReadAndInflateBare(file, found->second, stored, plain);
     }
     CloseHandle(file);
     return total;

@@ -4,8 +4,6 @@
 //   scripts/wine-exec build/x86_64/wine build/x86_64/tests/io/pack_file_benchmark.exe [entries]
 #include <windows.h>
 
-#include <zlib.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
@@ -13,8 +11,8 @@
 #include <vector>
 
 #include "base/io/pack_file.h"
-#include "base/util/byte_reader.h"
 #include "tests/io/archive_fixtures.h"
+#include "tests/support/bare_entry_floor.h"
 #include "tests/support/seconds_clock.h"
 #include "tests/support/temp_dir.h"
 #include "tools/pack_archive/archive_builder.h"
@@ -82,17 +80,7 @@ uint64_t Floor(const std::string& path, const std::vector<PackEntry>& entries, b
             CloseHandle(file);
             file = OpenArchive(path);
         }
-        stored.resize(entry.size);
-        SetFilePointer(file, static_cast<LONG>(entry.offset), nullptr, FILE_BEGIN);
-        DWORD got = 0;
-        ReadFile(file, stored.data(), entry.size, &got, nullptr);
-        ByteReader reader(stored.data(), got);
-        uint32_t plainSize = 0;
-        reader.U32LEAt(4, plainSize);
-        plain.resize(plainSize);
-        uLongf produced = plainSize;
-        if (uncompress(plain.data(), &produced, stored.data() + 8, got - 8) == Z_OK)
-            total += produced;
+        total += ReadAndInflateBare(file, entry, stored, plain);
     }
     CloseHandle(file);
     return total;
