@@ -6,8 +6,8 @@
 # each entry is stored as a ZLC3 block, or plain where the codec cannot pack
 # it. <target> is built by default; depend on it to have the archive first.
 #
-# Only the x86_64 build can run Windows programs here: in a build without an
-# emulator <target> is made but packs nothing.
+# In a build that runs nothing under Wine (no emulator) <target> is made but
+# packs nothing.
 function(pack_archive target)
   cmake_parse_arguments(P "ZLC3" "OUTPUT;FROM_DIR" "" ${ARGN})
   if(NOT P_OUTPUT OR NOT P_FROM_DIR)

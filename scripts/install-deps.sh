@@ -1,6 +1,12 @@
 #!/usr/bin/env bash
 # Installs what the build, the tests and the demo run need on a Debian machine.
 # Quick when everything is already there: it only calls apt when a package is missing.
+#
+# 32-bit Wine (wine32:i386, which runs the i686 deliverables) comes from the
+# mirror's i386 packages. When they cannot be installed the rest is still
+# installed, and the reason is written to $WINE32_STATUS_FILE (when set) so
+# that the caller can say which tests did not run; an empty file means that
+# 32-bit Wine is there.
 set -euo pipefail
 
 packages=(
@@ -11,28 +17,65 @@ packages=(
   fonts-ipafont-gothic xdotool imagemagick
   dovecot-pop3d python3
 )
+wine32_package=wine32:i386
+
+installed() {
+  dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"
+}
+
+need_root() {
+  if [ "$(id -u)" -ne 0 ]; then
+    echo "install-deps: $1; run as root" >&2
+    exit 1
+  fi
+}
+
+wine32_reason=""
+report_wine32() {
+  if [ -n "${WINE32_STATUS_FILE:-}" ]; then
+    printf '%s' "$wine32_reason" >"$WINE32_STATUS_FILE"
+  fi
+}
 
 missing=()
 for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+  installed "$p" || missing+=("$p")
 done
 
+updated=no
 if [ ${#missing[@]} -gt 0 ]; then
-  if [ "$(id -u)" -ne 0 ]; then
-    echo "install-deps: missing packages (${missing[*]}); run as root" >&2
-    exit 1
-  fi
+  need_root "missing packages (${missing[*]})"
   echo "install-deps: installing ${missing[*]}"
   apt-get update -q
+  updated=yes
   DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
 fi
 
+if ! installed "$wine32_package"; then
+  need_root "missing package $wine32_package"
+  echo "install-deps: installing $wine32_package"
+  log=$(mktemp)
+  if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    dpkg --add-architecture i386
+    updated=no
+  fi
+  if { [ "$updated" = yes ] || apt-get update -q >"$log" 2>&1; } &&
+     DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends \
+       "$wine32_package" >"$log" 2>&1; then
+    :
+  else
+    # apt's last error line says why (an unmet dependency, a missing index).
+    wine32_reason="apt-get could not install $wine32_package: $(grep -E '^(E:|W:| )' "$log" | tail -n 1 | sed 's/^ *//')"
+    [ -n "${wine32_reason##*: }" ] || wine32_reason="apt-get could not install $wine32_package"
+    echo "install-deps: $wine32_reason" >&2
+  fi
+  rm -f "$log"
+fi
+report_wine32
+
 # Code page 932 under Wine needs the Japanese UTF-8 locale.
 if ! locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$'; then
-  if [ "$(id -u)" -ne 0 ]; then
-    echo "install-deps: locale ja_JP.UTF-8 missing; run as root" >&2
-    exit 1
-  fi
+  need_root "locale ja_JP.UTF-8 missing"
   sed -i 's/^# *\(ja_JP.UTF-8 UTF-8\)/\1/' /etc/locale.gen
   grep -q '^ja_JP.UTF-8 UTF-8' /etc/locale.gen || echo 'ja_JP.UTF-8 UTF-8' >> /etc/locale.gen
   locale-gen >/dev/null

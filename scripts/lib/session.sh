@@ -1,9 +1,12 @@
 # Sourced by the build and run scripts: starts the services that Windows
 # programs under Wine need for one build folder and stops them on exit.
-#   session_start STATE_DIR   prepares the Wine prefix, starts the Wine
-#                             server detached, and an Xvfb display when
-#                             no display is given. May be called for
-#                             several states; each server ends on exit.
+#   session_start STATE_DIR [xvfb|user]
+#                             prepares the Wine prefix, starts the Wine
+#                             server detached and, unless "user" asks for
+#                             the user's display (DISPLAY), an Xvfb
+#                             display. May be called for several states:
+#                             they share one Xvfb display, and each
+#                             server ends on exit.
 #   session_start_pop3 DIR    starts a Dovecot POP3 server on 127.0.0.1
 #                             from a config of its own under DIR, with one
 #                             mailbox of known content, and exports its
@@ -25,7 +28,14 @@ session_cleanup() {
   fi
 }
 
+# True when Wine's 32-bit loader is installed (it runs the i686 programs).
+session_has_wine32() {
+  dpkg-query -W -f='${Status}' wine32:i386 2>/dev/null | grep -q "install ok installed"
+}
+
 session_start_xvfb() {
+  # One display serves every state of the session.
+  [ -z "${SESSION_XVFB_PID:-}" ] || return 0
   local fdfile="$SESSION_STATE/xvfb.display"
   rm -f "$fdfile"
   Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -ac 3>"$fdfile" \
@@ -49,6 +59,15 @@ session_start() {
     session_start_xvfb
   fi
   export WINEPREFIX="$SESSION_STATE/prefix" HOME_FOR_WINE="$SESSION_STATE/home"
+  # A state made before 32-bit Wine was installed has no 32-bit system
+  # folder, and once 32-bit Wine is there it runs nothing at all, not even
+  # 64-bit programs: make it again.
+  if [ -f "$WINEPREFIX/system.reg" ] && session_has_wine32 &&
+     [ -z "$(ls -A "$WINEPREFIX/drive_c/windows/syswow64" 2>/dev/null)" ]; then
+    echo "session: the Wine prefix predates 32-bit Wine; making it again"
+    WINEPREFIX="$WINEPREFIX" wineserver -k >/dev/null 2>&1 || true
+    rm -rf "$WINEPREFIX"
+  fi
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     echo "session: creating the Wine prefix (once per build folder)"
     HOME="$HOME_FOR_WINE" WINEDEBUG=-all LANG=ja_JP.UTF-8 wineboot -i </dev/null >/dev/null 2>&1
@@ -63,10 +82,10 @@ session_start() {
   HOME="$HOME_FOR_WINE" WINEDEBUG=-all LANG=ja_JP.UTF-8 wine cmd /c exit </dev/null >/dev/null 2>&1
   # Xvfb runs no window manager, so Wine would wait 2 s for one at every
   # hide or destroy of a visible window: let Wine place the windows itself.
-  if ! grep -q '"Managed"="N"' "$WINEPREFIX/user.reg" 2>/dev/null; then
-    HOME="$HOME_FOR_WINE" WINEDEBUG=-all wine reg add 'HKCU\Software\Wine\X11 Driver' \
-      /v Managed /d N /f </dev/null >/dev/null 2>&1
-  fi
+  # Set on every start: the server writes the registry to disk only when it
+  # ends of itself, which the persistent one never does.
+  HOME="$HOME_FOR_WINE" WINEDEBUG=-all wine reg add 'HKCU\Software\Wine\X11 Driver' \
+    /v Managed /d N /f </dev/null >/dev/null 2>&1
   unset WINEPREFIX
 }
 
