@@ -17,7 +17,14 @@ packages=(
   fonts-ipafont-gothic xdotool imagemagick
   dovecot-pop3d python3
 )
-wine32_package=wine32:i386
+# Wine loads the X extensions it uses at run time; its 32-bit loader needs
+# their i386 builds as the 64-bit one has the amd64 builds (without XRandR,
+# for one, a 32-bit program cannot change the display mode).
+wine32_packages=(
+  wine32:i386
+  libxrandr2:i386 libxrender1:i386 libxi6:i386 libxcursor1:i386
+  libxinerama1:i386 libxcomposite1:i386 libxxf86vm1:i386 libxfixes3:i386
+)
 
 installed() {
   dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"
@@ -51,9 +58,13 @@ if [ ${#missing[@]} -gt 0 ]; then
   DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
 fi
 
-if ! installed "$wine32_package"; then
-  need_root "missing package $wine32_package"
-  echo "install-deps: installing $wine32_package"
+wine32_missing=()
+for p in "${wine32_packages[@]}"; do
+  installed "$p" || wine32_missing+=("$p")
+done
+if [ ${#wine32_missing[@]} -gt 0 ]; then
+  need_root "missing packages (${wine32_missing[*]})"
+  echo "install-deps: installing ${wine32_missing[*]}"
   log=$(mktemp)
   if ! dpkg --print-foreign-architectures | grep -qx i386; then
     dpkg --add-architecture i386
@@ -61,12 +72,12 @@ if ! installed "$wine32_package"; then
   fi
   if { [ "$updated" = yes ] || apt-get update -q >"$log" 2>&1; } &&
      DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends \
-       "$wine32_package" >"$log" 2>&1; then
+       "${wine32_missing[@]}" >"$log" 2>&1; then
     :
   else
     # apt's last error line says why (an unmet dependency, a missing index).
-    wine32_reason="apt-get could not install $wine32_package: $(grep -E '^(E:|W:| )' "$log" | tail -n 1 | sed 's/^ *//')"
-    [ -n "${wine32_reason##*: }" ] || wine32_reason="apt-get could not install $wine32_package"
+    why=$(grep -E '^(E:|W:| )' "$log" | tail -n 1 | sed 's/^ *//')
+    wine32_reason="apt-get could not install 32-bit Wine (${wine32_missing[*]})${why:+: $why}"
     echo "install-deps: $wine32_reason" >&2
   fi
   rm -f "$log"

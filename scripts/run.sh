@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Builds everything and starts the Quenna program (its x86_64 build: the
-# 32-bit deliverable cannot run here) with the demo character, under Wine.
-# Installs what it needs first (as root on a fresh Debian machine).
+# Builds the deliverables and starts the Quenna program (the 32-bit
+# deliverable, in Wine's 32-bit loader) with the demo character, under Wine.
+# Installs what it needs first (as root on a fresh Debian machine). Where
+# 32-bit Wine cannot be installed it says so and starts the x86_64 twin.
 #
 # With a display (DISPLAY set) the program runs there until it is ended
 # from its menu ("終了(&E)"). Without one it runs under Xvfb for RUN_SECONDS
@@ -14,28 +15,24 @@ build=${BUILD_DIR:-$root/build}
 jobs=$(nproc)
 headless=${DISPLAY:+no}
 headless=${headless:-yes}
+export SESSION_DISPLAY=${DISPLAY:+user}
 
-"$root/scripts/install-deps.sh"
+. "$root/scripts/lib/build.sh"
+build_prepare
+arch=i686
+build_target i686
+if [ -n "$WINE32_MISSING" ]; then
+  echo "run: the 32-bit program cannot run here ($WINE32_MISSING); starting its x86_64 twin"
+  arch=x86_64
+  build_target x86_64
+fi
 
-for arch in i686 x86_64; do
-  cmake -S "$root" -B "$build/$arch" -G Ninja \
-    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-$arch.cmake" \
-    -DCMAKE_BUILD_TYPE=Release >/dev/null
-done
-cmake --build "$build/i686" -j "$jobs"
-
-. "$root/scripts/lib/session.sh"
-# The build runs Windows tools (the packer, the demo character's generator)
-# in the build's own Wine state.
-session_start "$build/x86_64/wine" "${DISPLAY:+user}"
-cmake --build "$build/x86_64" -j "$jobs"
-
-program="$build/x86_64/editions/quenna/quenna.exe"
-archive="$build/x86_64/demo/quenna.pac"
+program="$build/$arch/editions/quenna/quenna.exe"
+archive="$build/$arch/demo/quenna.pac"
 
 # The program runs in a Wine state of its own, so that its settings folders
 # stay out of the documents folder the tests use.
-state="$build/x86_64/run-wine"
+state="$build/run-wine"
 session_start "$state" user
 user_dir="$state/prefix/drive_c/users/$(id -un)"
 documents=$(readlink -f "$user_dir/Documents")
@@ -44,7 +41,7 @@ settings_folder="$documents/Quillmarsh/ヴェルヴェーン　デスクトッ�
 mkdir -p "$settings_folder"
 
 # The archive is opened relative to the working folder.
-work="$build/x86_64/run"
+work="$build/run"
 mkdir -p "$work"
 cp "$archive" "$work/quenna.pac"
 cd "$work"
@@ -60,8 +57,12 @@ else
   import -window root "$work/screenshot.png"
   echo "run: screenshot saved to $work/screenshot.png"
   # taskkill without /F posts WM_CLOSE to the program's window: the same
-  # road as its exit command, so the settings are written.
-  "$root/scripts/wine-exec" "$state" taskkill /im quenna.exe >/dev/null
+  # road as its exit command, so the settings are written. Wine's loader of
+  # the program's own architecture sees its process.
+  taskkill=(wine)
+  [ "$arch" = i686 ] || taskkill=(/usr/lib/wine/wine64)
+  WINEPREFIX="$state/prefix" HOME="$state/home" WINEDEBUG=-all \
+    "${taskkill[@]}" taskkill /im quenna.exe >/dev/null
   wait "$pid"
 fi
 

@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# Runs every benchmark in both builds and prints their figures side by side,
+# the i686 deliverables' architecture on the left and the x86_64 twin on the
+# right: the pixel engine, window shapes, archive loading, and the Quenna
+# program's start-up, ticks and idle cost with the demo character (under
+# Xvfb, or on DISPLAY with SESSION_DISPLAY=user). Builds first, as the test
+# command does. IDLE_SECONDS (60) sets how long the program is left alone.
+# The figures depend on the machine and on what else runs on it.
+set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+build=${BUILD_DIR:-$root/build}
+jobs=$(nproc)
+
+. "$root/scripts/lib/build.sh"
+build_prepare
+arches=(i686 x86_64)
+if [ -n "$WINE32_MISSING" ]; then
+  echo "bench: the 32-bit benchmarks cannot run: $WINE32_MISSING"
+  arches=(x86_64)
+fi
+for arch in "${arches[@]}"; do
+  build_target "$arch" -DACCESSORY_BUILD_TESTS=ON
+done
+
+benchmarks=(
+  "pixel engine|tests/bench/effect_bench.exe"
+  "window shapes|tests/bench/region_bench.exe"
+  "archive loading|tests/io/pack_file_benchmark.exe"
+  "Quenna start-up, ticks and idle|tests/bench/quenna_bench.exe ${IDLE_SECONDS:-60}"
+)
+out="$build/bench"
+mkdir -p "$out"
+for benchmark in "${benchmarks[@]}"; do
+  title=${benchmark%%|*}
+  command=${benchmark#*|}
+  for arch in "${arches[@]}"; do
+    # One at a time: they would slow each other down.
+    # shellcheck disable=SC2086
+    "$root/scripts/wine-exec" "$build/$arch/wine" "$build/$arch/"$command \
+      >"$out/$arch.txt" 2>&1 </dev/null || echo "(ended with $?)" >>"$out/$arch.txt"
+  done
+  echo
+  echo "== $title"
+  if [ ${#arches[@]} -eq 2 ]; then
+    { printf '%s\n' "-- i686" | cat - "$out/i686.txt"; } >"$out/left.txt"
+    { printf '%s\n' "-- x86_64" | cat - "$out/x86_64.txt"; } >"$out/right.txt"
+    pr -m -t -w 240 "$out/left.txt" "$out/right.txt"
+  else
+    cat "$out/x86_64.txt"
+  fi
+done
