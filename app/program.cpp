@@ -70,6 +70,11 @@ void DefaultStartUp()
         MainWindow.ZOrder.Set(HWND_NOTOPMOST);
 }
 
+bool SaveSettingsAtExit()
+{
+    return SaveSettings(Settings, Shell.WindowX, Shell.WindowY);
+}
+
 int RunProgram(HINSTANCE instance)
 {
     cEffect::InitCpu();
@@ -84,7 +89,7 @@ int RunProgram(HINSTANCE instance)
     TheApplication.Run();
 
     MainWindow.TaskIcon.Remove();
-    SaveSettings(Settings, Shell.WindowX, Shell.WindowY);
+    SaveSettingsAtExit();
     // The voice plays from memory that goes away with the program's objects.
     StopFrameSound();
     return 0;

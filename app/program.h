@@ -19,5 +19,11 @@ bool CreateMainWindow(HINSTANCE instance);
 // setting.dat and the z-order they ask for.
 void DefaultStartUp();
 
+// Writes setting.dat as the end of the program does: the settings record
+// with the character's place. Both ways a run ends save through it: the
+// close of the window, and the end of the session, after which Windows ends
+// the process without closing it. False when the file cannot be written.
+bool SaveSettingsAtExit();
+
 // The archive entry name of slot's script.
 std::string ScriptName(const char* pattern, int slot);

@@ -278,6 +278,42 @@ TEST_F(MainWindowTest, ClosingTheWindowEndsTheMessageLoop)
     EXPECT_TRUE(PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
 }
 
+// Windows ends the process after WM_ENDSESSION without closing the window:
+// the settings are written then, as an exit writes them. Every edition's
+// main window procedure does it: the program's own, sent to the window, and
+// the one without display changes, called for it.
+TEST_F(MainWindowTest, TheEndOfTheSessionWritesTheSettingsAsAnExitDoes)
+{
+    const WNDPROC procedures[] = {nullptr, MainWndProcWithoutDisplayChange};
+    for (const WNDPROC procedure : procedures) {
+        SCOPED_TRACE(procedure == nullptr ? "the window's procedure" : "without display changes");
+        const auto deliver = [&](WPARAM ending) {
+            if (procedure == nullptr)
+                SendMessageA(Window(), WM_ENDSESSION, ending, ENDSESSION_LOGOFF);
+            else
+                procedure(Window(), WM_ENDSESSION, ending, ENDSESSION_LOGOFF);
+        };
+        const std::string& file = Settings.path;
+        DeleteFileA(file.c_str());
+        Shell.WindowX = 123;
+        Shell.WindowY = -45;
+        Settings.keepOnTop = false;
+        Settings.server = "pop.example.test";
+        deliver(FALSE);
+        EXPECT_EQ(GetFileAttributesA(file.c_str()), INVALID_FILE_ATTRIBUTES) << "the session goes on: nothing written";
+
+        deliver(TRUE);
+        SettingsRecord stored;
+        stored.path = file;
+        int32_t x = 0, y = 0;
+        ASSERT_TRUE(stored.Load(x, y));
+        EXPECT_EQ(x, 123);
+        EXPECT_EQ(y, -45);
+        EXPECT_FALSE(stored.keepOnTop);
+        EXPECT_EQ(stored.server, "pop.example.test");
+    }
+}
+
 TEST_F(MainWindowTest, ADisplayChangeIsCapturedAgain)
 {
     Display.width = 0;
@@ -285,6 +321,11 @@ TEST_F(MainWindowTest, ADisplayChangeIsCapturedAgain)
     SendMessageA(Window(), WM_DISPLAYCHANGE, 32, MAKELPARAM(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)));
     EXPECT_EQ(Display.width, GetSystemMetrics(SM_CXSCREEN));
     EXPECT_EQ(Display.height, GetSystemMetrics(SM_CYSCREEN));
+
+    // The editions that do not follow the display leave it as it was.
+    Display.width = 0;
+    MainWndProcWithoutDisplayChange(Window(), WM_DISPLAYCHANGE, 32, 0);
+    EXPECT_EQ(Display.width, 0);
 }
 
 } // namespace
