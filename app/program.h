@@ -6,13 +6,16 @@
 
 // The whole run of the program: the window, start-up, the message loop
 // until the window is closed, and the shut-down that writes setting.dat.
-// Returns the process's exit code.
+// Returns the process's exit code. A program that cannot make its window
+// ends in the fatal-error box (exit code -1) before start-up, with
+// setting.dat untouched.
 int RunProgram(HINSTANCE instance);
 
 // Registers the main window class with the edition's window procedure and
 // creates the hidden main window, then places it at the desktop centre less
-// the character's origin. False when the window could not be made.
-bool CreateMainWindow(HINSTANCE instance);
+// the character's origin. Null when the window was made; otherwise what
+// failed, in the words of the fatal-error box.
+const char* CreateMainWindow(HINSTANCE instance);
 
 // The shared start-up: every slot's script, the popup menu, the tray icon,
 // the behaviour's start (timer, idle animation, clocks), the settings from
