@@ -111,7 +111,7 @@ void PlayFrameSound(const FrameMedia& media);
 // Stops the voice that plays, before the bytes it plays from go away.
 void StopFrameSound();
 
-// The shape a window was last given by ApplyFrameToWindow. Handing the
+// The shape a window last took from ApplyFrameToWindow. Handing the
 // system a window region costs it far more than copying the picture, so a
 // frame with the shape the window has already keeps it. Frames are loaded
 // once and never move, so a frame is known by its address.
