@@ -119,6 +119,8 @@ bool CharacterLoader::Spend(uint64_t bytes)
 
 void CharacterLoader::ComposeFrame(FrameMedia& media, const FrameInfo& frame)
 {
+    if (framesLeft_ == 0)
+        return;
     Bitmap& image = Picture(frame.imageName, lastImage_);
     if (image.HasImage()) {
         media.imageWidth = image.Width();
@@ -146,8 +148,10 @@ void CharacterLoader::ComposeFrame(FrameMedia& media, const FrameInfo& frame)
         canvas_.Blit(&mask, frame.maskX, frame.maskY);
     if (image.HasImage())
         canvas_.Blit(&image, frame.imageX, frame.imageY);
-    if (media.surface.Build(canvas_))
+    if (media.surface.Build(canvas_)) {
         media.surface.Image().BuildRegion(kKeyColour, media.region);
+        --framesLeft_;
+    }
 }
 
 void LoadSlotScript(CharacterSlot& slot, const std::string& archive, const std::string& scriptName)
