@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include "app/program.h"
 #include "app/settings_dialog.h"
 #include "app/shell.h"
 
@@ -52,6 +53,15 @@ const char* MailErrorText(WPARAM code)
 
 LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (message == WM_DISPLAYCHANGE) {
+        Display.Capture(window);
+        return 0;
+    }
+    return MainWndProcWithoutDisplayChange(window, message, wParam, lParam);
+}
+
+LRESULT CALLBACK MainWndProcWithoutDisplayChange(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
     switch (message) {
     case WM_CREATE:
     case WM_WINDOWPOSCHANGING:
@@ -64,11 +74,14 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
     case WM_CLOSE:
         ::DestroyWindow(window);
         return 0;
+    case WM_ENDSESSION:
+        // The session ends: Windows ends the process after this message
+        // without closing the window, so the loop never returns to save.
+        if (wParam)
+            SaveSettingsAtExit();
+        return 0;
     case WM_SETCURSOR:
         ::SetCursor(::LoadCursorA(nullptr, IDC_ARROW));
-        return 0;
-    case WM_DISPLAYCHANGE:
-        Display.Capture(window);
         return 0;
     case WM_CONTEXTMENU:
         MainWindow.PopupMenu.Show();

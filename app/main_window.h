@@ -15,6 +15,11 @@ const char* MailErrorText(WPARAM code);
 
 // The procedure of the main window: the timer ticks the behaviour, the
 // mouse presses, drags and clicks the character, the menu and the tray icon
-// open the settings or end the program, and WM_USER also reports mail
-// failures.
+// open the settings or end the program, WM_USER also reports mail failures,
+// the end of the session saves the settings, and a change of the display is
+// captured again.
 LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+// The same without following a change of the display: the procedure of the
+// editions that leave WM_DISPLAYCHANGE to DefWindowProcA. Everything else
+// the main window does lives here, for every edition alike.
+LRESULT CALLBACK MainWndProcWithoutDisplayChange(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
