@@ -36,15 +36,26 @@ for benchmark in "${benchmarks[@]}"; do
   for arch in "${arches[@]}"; do
     # One at a time: they would slow each other down.
     # shellcheck disable=SC2086
+    # What the system says on the side (no sound card, say) goes to a file
+    # of its own.
     "$root/scripts/wine-exec" "$build/$arch/wine" "$build/$arch/"$command \
-      >"$out/$arch.txt" 2>&1 </dev/null || echo "(ended with $?)" >>"$out/$arch.txt"
+      >"$out/$arch.txt" 2>"$out/$arch.err" </dev/null || echo "(ended with $?)" >>"$out/$arch.txt"
   done
   echo
   echo "== $title"
   if [ ${#arches[@]} -eq 2 ]; then
-    { printf '%s\n' "-- i686" | cat - "$out/i686.txt"; } >"$out/left.txt"
-    { printf '%s\n' "-- x86_64" | cat - "$out/x86_64.txt"; } >"$out/right.txt"
-    pr -m -t -w 240 "$out/left.txt" "$out/right.txt"
+    # Line by line, the 32-bit figures in a column as wide as their longest
+    # line and the x86_64 ones beside them.
+    python3 - "$out/i686.txt" "$out/x86_64.txt" <<'PY'
+import sys
+left, right = ([line.rstrip("\n").expandtabs() for line in open(path, errors="replace")] for path in sys.argv[1:])
+left, right = ["-- i686"] + left, ["-- x86_64"] + right
+width = max(map(len, left))
+for i in range(max(len(left), len(right))):
+    a = left[i] if i < len(left) else ""
+    b = right[i] if i < len(right) else ""
+    print(f"{a:<{width}}  | {b}".rstrip())
+PY
   else
     cat "$out/x86_64.txt"
   fi
