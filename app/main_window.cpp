@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include "app/edition.h"
 #include "app/settings_dialog.h"
 #include "app/shell.h"
 
@@ -68,6 +69,10 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         ::SetCursor(::LoadCursorA(nullptr, IDC_ARROW));
         return 0;
     case WM_DISPLAYCHANGE:
+        // An edition that does not follow the display leaves the first
+        // capture as it is.
+        if (!Edition().shell.followDisplayChanges)
+            return ::DefWindowProcA(window, message, wParam, lParam);
         Display.Capture(window);
         return 0;
     case WM_CONTEXTMENU:

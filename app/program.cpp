@@ -31,8 +31,7 @@ bool CreateMainWindow(HINSTANCE instance)
 {
     const EditionParameters& edition = Edition();
     const char* name = edition.shell.windowName;
-    const WNDPROC procedure = edition.shell.windowProcedure != nullptr ? edition.shell.windowProcedure : MainWndProc;
-    TheApplication.InitClass(CS_OWNDC, procedure, instance, name);
+    TheApplication.InitClass(CS_OWNDC, MainWndProc, instance, name);
     TheApplication.SetClassLook(0, 0, nullptr, nullptr, nullptr);
     TheApplication.RegisterClass();
 
@@ -70,15 +69,15 @@ void DefaultStartUp()
         MainWindow.ZOrder.Set(HWND_NOTOPMOST);
 }
 
-int RunProgram(HINSTANCE instance)
+int RunProgram(HINSTANCE instance, const EditionParameters& edition)
 {
+    AdoptEdition(edition);
     cEffect::InitCpu();
     ErrorReport::Instance().Initialize();
     ErrorReport::Instance().SetFlags(kDebugLogFlags);
 
     CreateMainWindow(instance);
-    const StartUpFunction startUp = Edition().shell.startUp != nullptr ? Edition().shell.startUp : DefaultStartUp;
-    startUp();
+    edition.shell.startUp();
 
     TheApplication.mainWindow = MainWindow.Hwnd();
     TheApplication.Run();

@@ -1,7 +1,7 @@
 // The demo character archive as the build made it: the scripts, pictures and
 // voices that the Quenna program loads when no other character is given.
 #include "app/animation_script.h"
-#include "app/edition.h"
+#include "editions/quenna/quenna_edition.h"
 #include "base/graphics/bitmap.h"
 #include "base/io/pack_file.h"
 #include "base/util/byte_reader.h"
@@ -221,7 +221,7 @@ TEST_F(DemoArchive, VoicesAreShortPcmWaves)
 
 TEST_F(DemoArchive, FigureOnTheKeyColourCoversBothClickAreas)
 {
-    const ClickArea areas[] = {Edition().behaviour.clickAreaA, Edition().behaviour.clickAreaB};
+    const ClickRect areas[] = {QuennaRules().clickA.area, QuennaRules().clickB.area};
     for (int slot = 0; slot < kSlotCount; ++slot) {
         const AnimationScript script = LoadScript(slot);
         for (size_t index = 0; index < script.frames.size(); ++index) {
@@ -237,7 +237,7 @@ TEST_F(DemoArchive, FigureOnTheKeyColourCoversBothClickAreas)
                 ASSERT_EQ(canvas.At(kCanvasWidth - 1, y), kKey);
             }
             // Every point of both areas can be clicked.
-            for (const ClickArea& area : areas)
+            for (const ClickRect& area : areas)
                 for (int y = area.top; y < area.bottom; ++y)
                     for (int x = area.left; x < area.right; ++x)
                         ASSERT_NE(canvas.At(x, y), kKey) << x << "," << y;
@@ -298,7 +298,7 @@ TEST_F(DemoArchive, FramesRepeatPicturesShowMasksAndCarryVoices)
         }
         // The flag quiets the idle chatter under the "some voices" setting;
         // what answers the user (clicks, hours, alarm, mail) always speaks.
-        EXPECT_EQ(script.voiceFlag != 0, Edition().behaviour.idlePick.Contains(slot));
+        EXPECT_EQ(script.voiceFlag != 0, QuennaRules().idlePick.Contains(slot));
         if (slot != 0) {
             EXPECT_TRUE(voiced);
         }

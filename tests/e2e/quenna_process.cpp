@@ -1,6 +1,6 @@
 #include "tests/e2e/quenna_process.h"
 
-#include "app/edition.h"
+#include "editions/quenna/quenna_edition.h"
 #include "tools/demo_character/demo_markers.h"
 
 #include <shlobj.h>
@@ -117,7 +117,7 @@ QuennaProcess::QuennaProcess()
 {
     char documents[MAX_PATH] = {};
     SHGetSpecialFolderPathA(nullptr, documents, CSIDL_PERSONAL, FALSE);
-    settingsPath_ = SettingsFilePath(documents, Edition().settingsFolderWord);
+    settingsPath_ = SettingsFilePath(documents, QuennaEdition().settings.folderWord);
     const size_t firstLevel = std::strlen(documents) + 1;
     settingsFolders_ = settingsPath_.substr(0, settingsPath_.find('\\', firstLevel));
     // Each level of the settings folder, made as the user's installer would.
@@ -127,7 +127,7 @@ QuennaProcess::QuennaProcess()
     }
     DeleteFileA(settingsPath_.c_str());
     // The archive is opened without sharing, so every run has its own copy.
-    CopyFileA(DEMO_ARCHIVE, workFolder_.File(Edition().shell.archiveName).c_str(), FALSE);
+    CopyFileA(DEMO_ARCHIVE, workFolder_.File(QuennaEdition().shell.archiveName).c_str(), FALSE);
 }
 
 QuennaProcess::~QuennaProcess()
@@ -152,12 +152,12 @@ void QuennaProcess::Forget()
 
 bool QuennaProcess::ReadArchive(std::string& bytes) const
 {
-    return ReadWholeFile(workFolder_.File(Edition().shell.archiveName), bytes);
+    return ReadWholeFile(workFolder_.File(QuennaEdition().shell.archiveName), bytes);
 }
 
 bool QuennaProcess::ReplaceArchive(const std::string& bytes)
 {
-    return WriteWholeFile(workFolder_.File(Edition().shell.archiveName), bytes);
+    return WriteWholeFile(workFolder_.File(QuennaEdition().shell.archiveName), bytes);
 }
 
 bool QuennaProcess::WriteSettings(const SettingsRecord& record, int32_t windowX, int32_t windowY)
@@ -184,7 +184,7 @@ bool QuennaProcess::Start()
         return false;
     return WaitUntil(
         [this] {
-            window_ = FindProcessWindow(Edition().shell.windowName, Edition().shell.windowName);
+            window_ = FindProcessWindow(QuennaEdition().shell.windowName, QuennaEdition().shell.windowName);
             return window_ != nullptr && IsWindowVisible(window_);
         },
         15000);

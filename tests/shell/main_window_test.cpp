@@ -1,8 +1,8 @@
 #include "app/main_window.h"
 
-#include "app/edition.h"
 #include "app/program.h"
 #include "app/shell.h"
+#include "editions/quenna/quenna_edition.h"
 #include "base/graphics/effect.h"
 #include "tests/shell/character_fixtures.h"
 #include "tests/shell/timer_watch.h"
@@ -50,12 +50,13 @@ protected:
     void SetUp() override
     {
         cEffect::InitCpu();
+        AdoptEdition(QuennaEdition());
         if (!IsWindow(MainWindow.Hwnd())) {
             ASSERT_TRUE(CreateMainWindow(GetModuleHandleA(nullptr)));
         }
         TheApplication.mainWindow = MainWindow.Hwnd();
         Shell = ShellState{};
-        PlaceAtDesktopCentre(Shell, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), Edition().behaviour);
+        PlaceAtDesktopCentre(Shell, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), QuennaEdition().behaviour);
         Settings = SettingsRecord{};
         Settings.path = settingsFolder_.File("setting.dat");
     }

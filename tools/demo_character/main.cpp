@@ -5,12 +5,15 @@
 #include <string>
 #include <vector>
 
+#include "app/program.h"
 #include "base/io/easy_file.h"
+#include "editions/quenna/quenna_edition.h"
 #include "tools/demo_character/demo_character.h"
 #include "tools/pack_archive/archive_builder.h"
 
 int main(int argc, char** argv)
 {
+    AdoptEdition(QuennaEdition());
     if (argc != 2) {
         std::fprintf(stderr, "usage: demo_character OUTPUT.pac\n");
         return 1;
