@@ -1,6 +1,7 @@
 #include "app/animation_script.h"
 
 #include "base/util/byte_reader.h"
+#include "base/util/byte_writer.h"
 
 #include <cstdint>
 #include <utility>
@@ -44,20 +45,9 @@ bool ReadFrame(ByteReader& reader, int32_t version, ScriptFrame& frame)
     return reader.Ok();
 }
 
-void PutU32(std::vector<uint8_t>& out, uint32_t value)
+void AppendName(std::vector<uint8_t>& out, const std::string& name)
 {
-    for (int shift = 0; shift < 32; shift += 8)
-        out.push_back(static_cast<uint8_t>(value >> shift));
-}
-
-void PutI32(std::vector<uint8_t>& out, int32_t value)
-{
-    PutU32(out, static_cast<uint32_t>(value));
-}
-
-void PutName(std::vector<uint8_t>& out, const std::string& name)
-{
-    PutI32(out, static_cast<int32_t>(name.size()));
+    AppendI32LE(out, static_cast<int32_t>(name.size()));
     out.insert(out.end(), name.begin(), name.end());
 }
 
@@ -94,20 +84,20 @@ bool ParseAnimationScript(const uint8_t* data, size_t size, AnimationScript& scr
 std::vector<uint8_t> EncodeAnimationScript(const AnimationScript& script)
 {
     std::vector<uint8_t> out;
-    PutI32(out, script.version);
-    PutI32(out, static_cast<int32_t>(script.frames.size()));
-    PutI32(out, script.width);
-    PutI32(out, script.height);
+    AppendI32LE(out, script.version);
+    AppendI32LE(out, static_cast<int32_t>(script.frames.size()));
+    AppendI32LE(out, script.width);
+    AppendI32LE(out, script.height);
     for (const ScriptFrame& frame : script.frames) {
-        PutName(out, frame.imageName);
-        PutName(out, frame.soundName);
-        PutName(out, frame.maskName);
-        PutU32(out, frame.durationMs);
-        PutI32(out, frame.maskX);
-        PutI32(out, frame.maskY);
+        AppendName(out, frame.imageName);
+        AppendName(out, frame.soundName);
+        AppendName(out, frame.maskName);
+        AppendU32LE(out, frame.durationMs);
+        AppendI32LE(out, frame.maskX);
+        AppendI32LE(out, frame.maskY);
         if (script.version >= 2) {
-            PutI32(out, frame.imageX);
-            PutI32(out, frame.imageY);
+            AppendI32LE(out, frame.imageX);
+            AppendI32LE(out, frame.imageY);
         }
     }
     if (script.version >= 3)

@@ -1,6 +1,7 @@
 #include "base/graphics/bitmap.h"
 
 #include "base/io/easy_file.h"
+#include "base/util/byte_writer.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -116,22 +117,22 @@ bool Bitmap::Create(int32_t width, int32_t height, int32_t bitsPerPixel, int32_t
     uint8_t* block = static_cast<uint8_t*>(std::calloc(static_cast<size_t>(total), 1));
     if (!block)
         return Fail(kMemoryAllocationFailed);
-    StoreBmpU16(block, kBmpMagic);
-    StoreBmpU32(block + kBmpOffSize, static_cast<uint32_t>(total));
-    StoreBmpU32(block + kBmpOffPixels, layout.pixelOffset);
-    StoreBmpU32(block + kBmpOffHeaderSize, kBmpInfoHeaderSize);
-    StoreBmpU32(block + kBmpOffWidth, static_cast<uint32_t>(width));
-    StoreBmpU32(block + kBmpOffHeight, static_cast<uint32_t>(height));
-    StoreBmpU16(block + kBmpOffPlanes, 1);
-    StoreBmpU16(block + kBmpOffBitCount, static_cast<uint16_t>(bitsPerPixel));
+    StoreU16LE(block, kBmpMagic);
+    StoreU32LE(block + kBmpOffSize, static_cast<uint32_t>(total));
+    StoreU32LE(block + kBmpOffPixels, layout.pixelOffset);
+    StoreU32LE(block + kBmpOffHeaderSize, kBmpInfoHeaderSize);
+    StoreI32LE(block + kBmpOffWidth, width);
+    StoreI32LE(block + kBmpOffHeight, height);
+    StoreU16LE(block + kBmpOffPlanes, 1);
+    StoreU16LE(block + kBmpOffBitCount, static_cast<uint16_t>(bitsPerPixel));
     if (bitsPerPixel == 16) {
-        StoreBmpU32(block + kBmpOffCompression, BI_BITFIELDS);
-        StoreBmpU32(block + kBmpHeadersSize, 0x7C00);
-        StoreBmpU32(block + kBmpHeadersSize + 4, 0x03E0);
-        StoreBmpU32(block + kBmpHeadersSize + 8, 0x001F);
+        StoreU32LE(block + kBmpOffCompression, BI_BITFIELDS);
+        StoreU32LE(block + kBmpHeadersSize, 0x7C00);
+        StoreU32LE(block + kBmpHeadersSize + 4, 0x03E0);
+        StoreU32LE(block + kBmpHeadersSize + 8, 0x001F);
     }
     if (bitsPerPixel == 8 && colourCount != kBmpLargestColourTable)
-        StoreBmpU32(block + kBmpOffColoursUsed, static_cast<uint32_t>(colourCount));
+        StoreU32LE(block + kBmpOffColoursUsed, static_cast<uint32_t>(colourCount));
     Adopt(block, static_cast<size_t>(total), layout, block + layout.pixelOffset);
     return true;
 }

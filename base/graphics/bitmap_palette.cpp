@@ -1,6 +1,8 @@
 // Pixel and colour-table work on a whole image.
 #include "base/graphics/bitmap.h"
 
+#include "base/util/byte_writer.h"
+
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
@@ -104,9 +106,9 @@ bool Bitmap::ResizePalette(int32_t n)
     std::memcpy(block, block_, headBytes);
     std::memcpy(block + headBytes, colourTable_, static_cast<size_t>(kept) * 4);
     std::memcpy(block + pixelOffset, pixels_, static_cast<size_t>(layout_.PixelBytes()));
-    StoreBmpU32(block + kBmpOffSize, static_cast<uint32_t>(total));
-    StoreBmpU32(block + kBmpOffPixels, static_cast<uint32_t>(pixelOffset));
-    StoreBmpU32(block + kBmpOffColoursUsed, static_cast<uint32_t>(n));
+    StoreU32LE(block + kBmpOffSize, static_cast<uint32_t>(total));
+    StoreU32LE(block + kBmpOffPixels, static_cast<uint32_t>(pixelOffset));
+    StoreU32LE(block + kBmpOffColoursUsed, static_cast<uint32_t>(n));
 
     BmpLayout layout;
     if (!ReadBmpLayout(block, static_cast<size_t>(total), true, layout)) {

@@ -2,7 +2,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
 
 // The layout of a BMP image held whole in one block, as a .bmp file holds
 // it: the 14-byte file header, the information header, the colour table (or
@@ -67,16 +66,3 @@ inline bool IsBmpDepth(int32_t bitsPerPixel)
 // that do not fit before the pixels, pixels that start inside the headers
 // or do not fit in the block.
 bool ReadBmpLayout(const void* block, size_t size, bool pixelsInBlock, BmpLayout& layout);
-
-// Little-endian stores into a header held in a block.
-inline void StoreBmpU16(uint8_t* at, uint16_t value)
-{
-    const uint8_t bytes[2] = {static_cast<uint8_t>(value), static_cast<uint8_t>(value >> 8)};
-    std::memcpy(at, bytes, sizeof bytes);
-}
-inline void StoreBmpU32(uint8_t* at, uint32_t value)
-{
-    const uint8_t bytes[4] = {static_cast<uint8_t>(value), static_cast<uint8_t>(value >> 8),
-                              static_cast<uint8_t>(value >> 16), static_cast<uint8_t>(value >> 24)};
-    std::memcpy(at, bytes, sizeof bytes);
-}

@@ -5,7 +5,9 @@
 
 // A bounds-checked reader over a byte buffer that it does not own. Every
 // binary format of the program (archive directory, ZLC3 header, scripts, BMP
-// headers, setting.dat, mail replies) is read through it.
+// headers, setting.dat) is read through it. Mail replies are not read
+// through it: they are text, read within a receive buffer that always keeps
+// a terminating zero.
 //
 // A read that would reach past the end fails: it returns false, writes 0 (or
 // nothing, for blocks) into the result, leaves the position where it was and

@@ -64,11 +64,13 @@ public:
 
 std::string VendorOf(const CpuidRegisters& leaf0)
 {
-    char vendor[13] = {};
-    std::memcpy(vendor, &leaf0.ebx, 4);
-    std::memcpy(vendor + 4, &leaf0.edx, 4);
-    std::memcpy(vendor + 8, &leaf0.ecx, 4);
-    return vendor;
+    // The name's characters lie in EBX, EDX and ECX, first character in the
+    // lowest byte.
+    uint8_t vendor[13] = {};
+    StoreU32LE(vendor, leaf0.ebx);
+    StoreU32LE(vendor + 4, leaf0.edx);
+    StoreU32LE(vendor + 8, leaf0.ecx);
+    return reinterpret_cast<const char*>(vendor);
 }
 
 void CopyDescription(char (&target)[CpuInfo::kDescriptionSize], const std::string& text)

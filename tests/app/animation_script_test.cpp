@@ -1,9 +1,10 @@
 #include "app/animation_script.h"
 
+#include "base/util/byte_writer.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <cstring>
 #include <limits>
 #include <string>
 #include <vector>
@@ -29,8 +30,7 @@ struct Bytes {
     std::vector<uint8_t> data;
     Bytes& I32(int32_t value)
     {
-        for (int shift = 0; shift < 32; shift += 8)
-            data.push_back(static_cast<uint8_t>(static_cast<uint32_t>(value) >> shift));
+        AppendI32LE(data, value);
         return *this;
     }
     Bytes& Name(const std::string& name)
@@ -171,7 +171,7 @@ TEST(AnimationScript, NegativeOrOversizedCountsAreRefused)
     };
     for (const Case& c : cases) {
         std::vector<uint8_t> bytes = TwoFramesByHand(2, 0);
-        std::memcpy(bytes.data() + c.offset, Bytes().I32(c.value).data.data(), 4);
+        StoreI32LE(bytes.data() + c.offset, c.value);
         AnimationScript script = Untouched();
         EXPECT_FALSE(ParseAnimationScript(bytes.data(), bytes.size(), script)) << c.what;
         EXPECT_TRUE(script == Untouched()) << c.what;

@@ -1,6 +1,7 @@
 #include "app/settings_layout.h"
 #include "editions/quenna/quenna_edition.h"
 
+#include "base/util/byte_writer.h"
 #include "tests/app/settings_test_support.h"
 
 #include <gtest/gtest.h>
@@ -39,8 +40,7 @@ Decoded Decode(const std::vector<uint8_t>& block, const SettingsStringOffsets& o
 
 void PutI32(std::vector<uint8_t>& block, size_t offset, int32_t value)
 {
-    for (size_t i = 0; i < 4; ++i)
-        block[offset + i] = static_cast<uint8_t>(static_cast<uint32_t>(value) >> (8 * i));
+    StoreI32LE(block.data() + offset, value);
 }
 
 TEST(SettingsLayout, PutsEveryFieldAtItsOffsetOverFillerDrawnInFileOrder)

@@ -1,5 +1,7 @@
 #include "app/wave_image.h"
 
+#include "base/util/byte_writer.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -10,9 +12,8 @@ namespace {
 
 std::string U32(uint32_t value)
 {
-    std::string bytes(4, '\0');
-    for (int i = 0; i < 4; ++i)
-        bytes[static_cast<size_t>(i)] = static_cast<char>(value >> (8 * i));
+    std::string bytes;
+    AppendU32LE(bytes, value);
     return bytes;
 }
 

@@ -2,6 +2,7 @@
 
 #include "base/graphics/bitmap.h"
 
+#include "base/util/byte_writer.h"
 #include "tests/graphics/bmp_fixtures.h"
 #include "tests/support/temp_dir.h"
 
@@ -75,26 +76,27 @@ TEST(BitmapCreate, WritesTheFileImageOfEachDepth)
 
         const std::string block = BlockOf(image);
         ASSERT_EQ(block.size(), c.blockSize);
-        std::string expected(c.blockSize, '\0');
-        auto put = [&](size_t at, uint32_t value, int bytes) {
-            for (int i = 0; i < bytes; ++i)
-                expected[at + i] = static_cast<char>(value >> (8 * i));
-        };
-        put(0, 0x4D42, 2);
-        put(2, static_cast<uint32_t>(c.blockSize), 4);
-        put(10, c.pixelOffset, 4);
-        put(14, 40, 4);
-        put(18, static_cast<uint32_t>(c.width), 4);
-        put(22, static_cast<uint32_t>(c.height), 4);
-        put(26, 1, 2);
-        put(28, static_cast<uint32_t>(c.bpp), 2);
-        put(30, c.compression, 4);
-        put(46, c.coloursUsed, 4);
+        // The headers field by field, the 16-bpp masks, then zeros.
+        std::string expected;
+        AppendU16LE(expected, 0x4D42); // "BM"
+        AppendU32LE(expected, static_cast<uint32_t>(c.blockSize));
+        AppendU32LE(expected, 0); // reserved
+        AppendU32LE(expected, c.pixelOffset);
+        AppendU32LE(expected, 40); // information header size
+        AppendI32LE(expected, c.width);
+        AppendI32LE(expected, c.height);
+        AppendU16LE(expected, 1); // planes
+        AppendU16LE(expected, static_cast<uint16_t>(c.bpp));
+        AppendU32LE(expected, c.compression);
+        expected.append(12, '\0'); // image size, resolution
+        AppendU32LE(expected, c.coloursUsed);
+        AppendU32LE(expected, 0); // important colours
         if (c.bpp == 16) {
-            put(54, 0x7C00, 4);
-            put(58, 0x03E0, 4);
-            put(62, 0x001F, 4);
+            AppendU32LE(expected, 0x7C00);
+            AppendU32LE(expected, 0x03E0);
+            AppendU32LE(expected, 0x001F);
         }
+        expected.resize(c.blockSize, '\0');
         EXPECT_EQ(block, expected);
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/graphics/bitmap.h"
+#include "base/util/byte_writer.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -30,26 +31,22 @@ struct BmpFields {
 
     std::string Bytes() const
     {
-        std::string block(size ? size : SoundSize(), '\0');
-        auto put32 = [&](size_t at, uint32_t value) {
-            for (int i = 0; i < 4 && at + i < block.size(); ++i)
-                block[at + i] = static_cast<char>(value >> (8 * i));
-        };
-        auto put16 = [&](size_t at, uint16_t value) {
-            for (int i = 0; i < 2 && at + i < block.size(); ++i)
-                block[at + i] = static_cast<char>(value >> (8 * i));
-        };
-        for (int i = 0; i < 2 && i < static_cast<int>(block.size()); ++i)
-            block[i] = magic[i];
-        put32(2, static_cast<uint32_t>(block.size()));
-        put32(10, pixelOffset);
-        put32(14, headerSize);
-        put32(18, static_cast<uint32_t>(width));
-        put32(22, static_cast<uint32_t>(height));
-        put16(26, 1);
-        put16(28, bitCount);
-        put32(30, compression);
-        put32(46, coloursUsed);
+        const size_t blockSize = size ? size : SoundSize();
+        // The two headers whole, then cut or padded with zeros to the block.
+        std::string block(magic, sizeof magic);
+        AppendU32LE(block, static_cast<uint32_t>(blockSize));
+        AppendU32LE(block, 0); // reserved
+        AppendU32LE(block, pixelOffset);
+        AppendU32LE(block, headerSize);
+        AppendI32LE(block, width);
+        AppendI32LE(block, height);
+        AppendU16LE(block, 1); // planes
+        AppendU16LE(block, bitCount);
+        AppendU32LE(block, compression);
+        block.append(12, '\0'); // image size, resolution
+        AppendU32LE(block, coloursUsed);
+        AppendU32LE(block, 0); // important colours
+        block.resize(blockSize, '\0');
         // Distinct pixel bytes, so that copies can be told apart.
         for (size_t i = pixelOffset; i < block.size(); ++i)
             block[i] = static_cast<char>(i * 7 + 1);

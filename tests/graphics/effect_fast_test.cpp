@@ -5,10 +5,13 @@
 
 #include "base/graphics/effect.h"
 #include "base/graphics/effect_fast.h"
+#include "base/util/cpu_info.h"
 
 #include "tests/graphics/test_surface.h"
 
 #include <gtest/gtest.h>
+
+#include <windows.h>
 
 #include <random>
 #include <string>
@@ -32,6 +35,18 @@ std::vector<VectorSet> SetsOffered()
 std::string NameOf(VectorSet set)
 {
     return set == VectorSet::kNone ? "scalar" : set == VectorSet::kSse2 ? "SSE2" : "AVX2";
+}
+
+// The vector tests below compare only the sets offered. Every processor
+// these tests run on has SSE2 and every system they run on saves its
+// registers, so the SSE2 kit at least must be offered, in the 32-bit build
+// too, which asks the system before it takes the kit: were it not, those
+// tests would pass on the scalar forms alone.
+TEST(VectorChoice, OffersTheSse2KitWhereTheProcessorAndTheSystemHaveIt)
+{
+    ASSERT_TRUE(ProcessorHasSse2(ProcessorProbe()));
+    ASSERT_TRUE(IsProcessorFeaturePresent(PF_XMMI64_INSTRUCTIONS_AVAILABLE)) << "the system saves the SSE registers";
+    EXPECT_GE(effect_fast::VectorsOffered(), VectorSet::kSse2);
 }
 
 class FastRoad : public testing::Test {

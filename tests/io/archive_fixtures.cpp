@@ -1,6 +1,7 @@
 #include "tests/io/archive_fixtures.h"
 
 #include "base/io/zlc3.h"
+#include "base/util/byte_writer.h"
 
 namespace {
 
@@ -43,9 +44,8 @@ std::string PackZlc3(const std::string& plain)
 
 std::string U32LE(uint32_t value)
 {
-    std::string out(4, '\0');
-    for (int i = 0; i < 4; ++i)
-        out[i] = static_cast<char>(value >> (8 * i));
+    std::string out;
+    AppendU32LE(out, value);
     return out;
 }
 

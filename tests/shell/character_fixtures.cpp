@@ -1,6 +1,7 @@
 #include "tests/shell/character_fixtures.h"
 
 #include "base/graphics/bitmap.h"
+#include "base/util/byte_writer.h"
 #include "tools/pack_archive/archive_builder.h"
 
 #include <cstring>
@@ -24,9 +25,8 @@ std::string Voice(uint8_t seed)
 {
     const std::string samples(64, static_cast<char>(seed));
     auto u32 = [](uint32_t value) {
-        std::string bytes(4, '\0');
-        for (int i = 0; i < 4; ++i)
-            bytes[static_cast<size_t>(i)] = static_cast<char>(value >> (8 * i));
+        std::string bytes;
+        AppendU32LE(bytes, value);
         return bytes;
     };
     const std::string format = std::string("fmt ") + u32(16) + std::string("\x01\x00\x01\x00", 4) + u32(8000) +

@@ -5,6 +5,8 @@
 
 #include <cstdint>
 #include <cstring>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -96,6 +98,24 @@ TEST(ByteWriter, StoresWhatTheReaderReadsBack)
     EXPECT_EQ(word, 0xBEEF);
     EXPECT_EQ(dword, 0x04030201u);
     EXPECT_EQ(negative, -2);
+}
+
+TEST(ByteWriter, AppendsTheStoredBytesToVectorsAndStrings)
+{
+    const uint8_t expected[10] = {0xEF, 0xBE, 0x01, 0x02, 0x03, 0x04, 0xFE, 0xFF, 0xFF, 0xFF};
+    std::vector<uint8_t> vector = {0x55};
+    AppendU16LE(vector, 0xBEEF);
+    AppendU32LE(vector, 0x04030201u);
+    AppendI32LE(vector, -2);
+    ASSERT_EQ(vector.size(), 11u);
+    EXPECT_EQ(vector[0], 0x55) << "what was there stays in front";
+    EXPECT_EQ(std::memcmp(vector.data() + 1, expected, sizeof expected), 0);
+
+    std::string text = "x";
+    AppendU16LE(text, 0xBEEF);
+    AppendU32LE(text, 0x04030201u);
+    AppendI32LE(text, -2);
+    EXPECT_EQ(text, "x" + std::string(reinterpret_cast<const char*>(expected), sizeof expected));
 }
 
 } // namespace

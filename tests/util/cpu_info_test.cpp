@@ -1,5 +1,6 @@
 #include "base/util/cpu_info.h"
 
+#include "base/util/byte_writer.h"
 #include "tests/support/fake_cpu_probe.h"
 #include "tests/support/temp_dir.h"
 
@@ -178,12 +179,13 @@ TEST(CpuInfo, RealProcessorAnswers)
     ASSERT_TRUE(probe.HasCpuid());
     const CpuidRegisters leaf0 = probe.Cpuid(0);
     EXPECT_GE(leaf0.eax, 1u);
-    char vendor[13] = {};
-    std::memcpy(vendor, &leaf0.ebx, 4);
-    std::memcpy(vendor + 4, &leaf0.edx, 4);
-    std::memcpy(vendor + 8, &leaf0.ecx, 4);
-    for (char ch : std::string(vendor, 12))
-        EXPECT_TRUE(ch >= 0x20 && ch < 0x7F) << "vendor " << vendor;
+    uint8_t vendor[12] = {};
+    StoreU32LE(vendor, leaf0.ebx);
+    StoreU32LE(vendor + 4, leaf0.edx);
+    StoreU32LE(vendor + 8, leaf0.ecx);
+    const std::string name(reinterpret_cast<const char*>(vendor), sizeof vendor);
+    for (char ch : name)
+        EXPECT_TRUE(ch >= 0x20 && ch < 0x7F) << "vendor " << name;
     EXPECT_TRUE(ProcessorHasMmx(probe)) << "every x86-64 processor has MMX";
     EXPECT_GT(probe.MeasureClockMhz(), 0u);
 }

@@ -1,5 +1,6 @@
 #include "base/io/pack_file.h"
 #include "base/io/zlc3.h"
+#include "base/util/byte_writer.h"
 #include "base/util/rect.h"
 
 #include <gtest/gtest.h>
@@ -13,9 +14,8 @@ namespace {
 
 std::string LE32(int32_t value)
 {
-    std::string out(4, '\0');
-    for (int i = 0; i < 4; ++i)
-        out[i] = static_cast<char>(static_cast<uint32_t>(value) >> (8 * i));
+    std::string out;
+    AppendI32LE(out, value);
     return out;
 }
 

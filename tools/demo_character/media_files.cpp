@@ -1,23 +1,8 @@
 #include "tools/demo_character/media_files.h"
 
 #include "base/graphics/bitmap.h"
+#include "base/util/byte_writer.h"
 #include "tools/demo_character/raster.h"
-
-namespace {
-
-void PutU16(std::string& out, uint32_t value)
-{
-    out.push_back(static_cast<char>(value & 0xFF));
-    out.push_back(static_cast<char>((value >> 8) & 0xFF));
-}
-
-void PutU32(std::string& out, uint32_t value)
-{
-    PutU16(out, value & 0xFFFF);
-    PutU16(out, value >> 16);
-}
-
-} // namespace
 
 std::string EncodeBmp32(const Raster& raster)
 {
@@ -26,12 +11,9 @@ std::string EncodeBmp32(const Raster& raster)
         return std::string();
     for (int y = 0; y < raster.Height(); ++y)
         for (int x = 0; x < raster.Width(); ++x) {
-            const uint32_t colour = raster.At(raster.Left() + x, raster.Top() + y);
-            uint8_t* pixel = bitmap.PixelAddress(x, y);
-            pixel[0] = static_cast<uint8_t>(colour);
-            pixel[1] = static_cast<uint8_t>(colour >> 8);
-            pixel[2] = static_cast<uint8_t>(colour >> 16);
-            pixel[3] = 0;
+            // 0x00RRGGBB, as the bytes blue, green, red, 0.
+            const uint32_t colour = raster.At(raster.Left() + x, raster.Top() + y) & 0x00FFFFFFu;
+            StoreU32LE(bitmap.PixelAddress(x, y), colour);
         }
     return std::string(reinterpret_cast<const char*>(bitmap.Block()), bitmap.BlockSize());
 }
@@ -41,19 +23,19 @@ std::string EncodeWave(const std::vector<int16_t>& samples, uint32_t sampleRate)
     const uint32_t dataBytes = static_cast<uint32_t>(samples.size()) * 2;
     std::string out;
     out += "RIFF";
-    PutU32(out, 4 + 8 + 16 + 8 + dataBytes);
+    AppendU32LE(out, 4 + 8 + 16 + 8 + dataBytes);
     out += "WAVE";
     out += "fmt ";
-    PutU32(out, 16);
-    PutU16(out, 1); // PCM
-    PutU16(out, 1); // mono
-    PutU32(out, sampleRate);
-    PutU32(out, sampleRate * 2); // bytes per second
-    PutU16(out, 2);              // bytes per sample frame
-    PutU16(out, 16);             // bits per sample
+    AppendU32LE(out, 16);
+    AppendU16LE(out, 1); // PCM
+    AppendU16LE(out, 1); // mono
+    AppendU32LE(out, sampleRate);
+    AppendU32LE(out, sampleRate * 2); // bytes per second
+    AppendU16LE(out, 2);              // bytes per sample frame
+    AppendU16LE(out, 16);             // bits per sample
     out += "data";
-    PutU32(out, dataBytes);
+    AppendU32LE(out, dataBytes);
     for (int16_t sample : samples)
-        PutU16(out, static_cast<uint16_t>(sample));
+        AppendU16LE(out, static_cast<uint16_t>(sample));
     return out;
 }

@@ -9,16 +9,11 @@
 #include "base/io/pack_entry.h"
 #include "base/io/pack_file.h"
 #include "base/io/zlc3.h"
+#include "base/util/byte_writer.h"
 
 namespace {
 
 const int kPackLevel = 9;
-
-void AppendU32LE(std::string& out, uint64_t value)
-{
-    for (int i = 0; i < 4; ++i)
-        out += static_cast<char>(value >> (8 * i));
-}
 
 std::string StoredForm(const std::string& plain, bool zlc3)
 {
@@ -85,14 +80,14 @@ bool BuildArchive(const std::vector<ArchiveItem>& items, bool zlc3, std::string&
             error = "archive would exceed 2 GB";
             return false;
         }
-        AppendU32LE(directory, offset);
-        AppendU32LE(directory, stored.size());
+        AppendU32LE(directory, static_cast<uint32_t>(offset));
+        AppendU32LE(directory, static_cast<uint32_t>(stored.size()));
         std::string name = item.name;
         name.resize(PackEntry::kNameField, '\0');
         directory += name;
         data += stored;
     }
-    AppendU32LE(archive, items.size());
+    AppendU32LE(archive, static_cast<uint32_t>(items.size()));
     archive += directory;
     archive += data;
     return true;
