@@ -181,9 +181,7 @@ TEST(SettingsLayout, CutsAnOverlongStringAtACharacterBoundary)
     const size_t room = 210896;
     SettingsRecord record;
     record.server = "srv";
-    // (Built without assigning a literal, which GCC 12 warns of falsely
-    // here: -Wrestrict.)
-    record.password.assign(1, 'a');
+    record.password = "a";
     while (record.password.size() <= room)
         record.password += "ア";
     const Decoded decoded = Decode(EncodeWithRand(record, 0, 0));

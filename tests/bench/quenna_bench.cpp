@@ -211,7 +211,7 @@ void IdleLoop(int idleSeconds)
 // memory then.
 void StartAsProcess(const std::string& folder)
 {
-    std::string command = std::string("\"") + QUENNA_EXE + "\"";
+    std::string command = "\"" + std::string(QUENNA_EXE) + "\"";
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process = {};

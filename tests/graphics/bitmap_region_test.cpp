@@ -9,7 +9,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -40,12 +39,9 @@ std::vector<RECT> RectsOf(const Region& region)
 std::string Describe(const std::vector<RECT>& rects)
 {
     std::string text;
-    for (const RECT& r : rects) {
-        char one[64];
-        std::snprintf(one, sizeof one, "(%ld %ld %ld %ld)", static_cast<long>(r.left), static_cast<long>(r.top),
-                      static_cast<long>(r.right), static_cast<long>(r.bottom));
-        text += one;
-    }
+    for (const RECT& r : rects)
+        text += "(" + std::to_string(r.left) + " " + std::to_string(r.top) + " " + std::to_string(r.right) + " " +
+                std::to_string(r.bottom) + ")";
     return text;
 }
 

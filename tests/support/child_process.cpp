@@ -52,11 +52,7 @@ ChildResult RunChild(const std::string& name, uint32_t timeoutMs,
         return result;
     SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
 
-    // Built by appends: GCC 12 warns falsely (-Wrestrict) of a chain of +.
-    std::string command = "\"";
-    command += self;
-    command += "\" --run-child=";
-    command += name;
+    std::string command = "\"" + std::string(self) + "\" --run-child=" + name;
     if (!extraArguments.empty())
         command += " " + extraArguments;
 
