@@ -1,5 +1,7 @@
 #include "tests/e2e/quenna_process.h"
 
+#include "app/program.h"
+
 #include "editions/quenna/quenna_edition.h"
 #include "tools/demo_character/demo_markers.h"
 
@@ -115,6 +117,9 @@ bool ChooseMenuItem(int position)
 
 QuennaProcess::QuennaProcess()
 {
+    // This process reads and writes the program's setting.dat with the
+    // settings code of its edition.
+    AdoptEdition(QuennaEdition());
     char documents[MAX_PATH] = {};
     SHGetSpecialFolderPathA(nullptr, documents, CSIDL_PERSONAL, FALSE);
     settingsPath_ = SettingsFilePath(documents, QuennaEdition().settings.folderWord);

@@ -1,5 +1,5 @@
-// Draws the demo character and packs it into a .pac archive:
-//   demo_character OUTPUT.pac
+// Draws an edition's demo character and packs it into a .pac archive:
+//   demo_character EDITION OUTPUT.pac
 // Every entry is stored as a ZLC3 block where the codec can pack it.
 #include <cstdio>
 #include <string>
@@ -13,11 +13,11 @@
 
 int main(int argc, char** argv)
 {
-    AdoptEdition(QuennaEdition());
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: demo_character OUTPUT.pac\n");
+    if (argc != 3 || std::string(argv[1]) != "quenna") {
+        std::fprintf(stderr, "usage: demo_character quenna OUTPUT.pac\n");
         return 1;
     }
+    AdoptEdition(QuennaEdition());
     std::vector<ArchiveItem> items;
     if (!BuildDemoCharacter(items)) {
         std::fprintf(stderr, "demo_character: a picture could not be made\n");
@@ -31,9 +31,9 @@ int main(int argc, char** argv)
     }
     EasyFile file;
     const int32_t size = static_cast<int32_t>(archive.size());
-    const bool written = file.OpenWrite(argv[1], false) && file.Write(archive.data(), size) == size;
+    const bool written = file.OpenWrite(argv[2], false) && file.Write(archive.data(), size) == size;
     if (!file.Close() || !written) {
-        std::fprintf(stderr, "demo_character: cannot write %s\n", argv[1]);
+        std::fprintf(stderr, "demo_character: cannot write %s\n", argv[2]);
         return 1;
     }
     return 0;

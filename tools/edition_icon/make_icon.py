@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
-"""Draws the Quenna program's icon, the demo character's head, as a .ico file.
+"""Draws an edition program's icon, its demo character's head, as a .ico file.
 
-    make_icon.py OUTPUT.ico
+    make_icon.py EDITION OUTPUT.ico
 
 The file holds the head at 32 x 32 and 16 x 16 pixels twice: with 256
 colours and a transparency mask, which every Windows version reads, and in
@@ -133,8 +133,8 @@ def image_8(size):
 
 
 def main():
-    if len(sys.argv) != 2:
-        sys.exit("usage: make_icon.py OUTPUT.ico")
+    if len(sys.argv) != 3 or sys.argv[1] != "quenna":
+        sys.exit("usage: make_icon.py quenna OUTPUT.ico")
     images = [(size, bits, make(size)) for bits, make in ((8, image_8), (32, image_32)) for size in (32, 16)]
     header = struct.pack("<HHH", 0, 1, len(images))
     offset = len(header) + 16 * len(images)
@@ -143,7 +143,7 @@ def main():
         colours = 0  # 256 colours are written as 0
         directory += struct.pack("<BBBBHHII", size, size, colours, 0, 1, bits, len(data), offset)
         offset += len(data)
-    with open(sys.argv[1], "wb") as out:
+    with open(sys.argv[2], "wb") as out:
         out.write(header + directory + b"".join(data for _, _, data in images))
 
 
