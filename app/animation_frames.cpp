@@ -119,6 +119,8 @@ bool CharacterLoader::Spend(uint64_t bytes)
 
 void CharacterLoader::ComposeFrame(FrameMedia& media, const FrameInfo& frame)
 {
+    if (framesLeft_ == 0)
+        return;
     Bitmap& image = Picture(frame.imageName, lastImage_);
     if (image.HasImage()) {
         media.imageWidth = image.Width();
@@ -146,8 +148,10 @@ void CharacterLoader::ComposeFrame(FrameMedia& media, const FrameInfo& frame)
         canvas_.Blit(&mask, frame.maskX, frame.maskY);
     if (image.HasImage())
         canvas_.Blit(&image, frame.imageX, frame.imageY);
-    if (media.surface.Build(canvas_))
+    if (media.surface.Build(canvas_)) {
         media.surface.Image().BuildRegion(kKeyColour, media.region);
+        --framesLeft_;
+    }
 }
 
 void LoadSlotScript(CharacterSlot& slot, const std::string& archive, const std::string& scriptName)
@@ -181,15 +185,20 @@ void ApplyFrameToWindow(FrameMedia& media, const FrameInfo& frame, WindowControl
         // A frame without a shape of its own shows nothing: an empty region,
         // not none, which would show the whole window.
         Region shape;
-        shape.CreateRect(0, 0, 0, 0);
-        if (media.region.Handle() != nullptr)
-            media.region.Copy(media.region, &shape);
-        // The system owns the region once it accepts it.
-        HRGN handle = shape.Detach();
-        if (handle != nullptr && !::SetWindowRgn(hwnd, handle, TRUE))
-            ::DeleteObject(handle);
-        shown.window = hwnd;
-        shown.media = &media;
+        const bool made = shape.CreateRect(0, 0, 0, 0) &&
+                          (media.region.Handle() == nullptr || media.region.Copy(media.region, &shape) != ERROR);
+        // The system owns the region once it takes it. Only a shape the
+        // window took is recorded: one that could not be made or given
+        // (no GDI handle left, say) is tried again at the next show.
+        HRGN handle = made ? shape.Detach() : nullptr;
+        if (handle != nullptr) {
+            if (::SetWindowRgn(hwnd, handle, TRUE)) {
+                shown.window = hwnd;
+                shown.media = &media;
+            } else {
+                ::DeleteObject(handle);
+            }
+        }
     }
     RECT placed = {};
     ::GetWindowRect(hwnd, &placed);

@@ -52,6 +52,13 @@ struct CharacterSlot {
 // would otherwise keep start-up busy for hours before running out of memory.
 constexpr uint64_t kMostLoadedBytes = uint64_t{1} << 30;
 
+// How many frames a loader composes for a character: each holds a DIB
+// section, a memory DC and a region (three GDI objects, however small the
+// frame), and Windows gives a process 10,000 GDI objects, after which no
+// dialog or message box opens. A damaged archive of many tiny frames that
+// differ stays far below the byte budget and would reach that quota.
+constexpr int32_t kMostComposedFrames = 2000;
+
 // Loads animation slots from one archive. What frames have in common is
 // kept between them while the loader lives: the canvas they are composed
 // on, and the last image and mask picture, which the next frame often
@@ -70,13 +77,16 @@ public:
     // empty, and so does a load that runs out of memory; a missing picture,
     // or a voice whose bytes do not hold the wave they describe, leaves
     // only that part out. Once the loader's byte budget is spent, frames
-    // keep their records but get no voice and no picture.
+    // keep their records but get no voice and no picture; once it has
+    // composed kMostComposedFrames frames, the frames after keep their
+    // records and voices but get no picture.
     void LoadSlotScript(CharacterSlot& slot, const std::string& scriptName);
 
     // Composes a frame's canvas: the key colour, the mask picture at its
     // place, the image picture over it; then the DIB section and the window
     // shape. A canvas of a size no window could have is not made, nor one
-    // the byte budget has no room for (the frame then shows nothing).
+    // the byte budget has no room for, nor any once the loader has composed
+    // its most frames (the frame then shows nothing).
     void ComposeFrame(FrameMedia& media, const FrameInfo& frame);
 
 private:
@@ -97,6 +107,7 @@ private:
 
     std::string archive_;
     uint64_t bytesLeft_;
+    int32_t framesLeft_ = kMostComposedFrames;
     Bitmap canvas_;
     LastPicture lastImage_;
     LastPicture lastMask_;
@@ -111,7 +122,7 @@ void PlayFrameSound(const FrameMedia& media);
 // Stops the voice that plays, before the bytes it plays from go away.
 void StopFrameSound();
 
-// The shape a window was last given by ApplyFrameToWindow. Handing the
+// The shape a window last took from ApplyFrameToWindow. Handing the
 // system a window region costs it far more than copying the picture, so a
 // frame with the shape the window has already keeps it. Frames are loaded
 // once and never move, so a frame is known by its address.

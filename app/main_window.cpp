@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include "app/edition.h"
+#include "app/program.h"
 #include "app/settings_dialog.h"
 #include "app/shell.h"
 
@@ -64,6 +65,12 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         return 0;
     case WM_CLOSE:
         ::DestroyWindow(window);
+        return 0;
+    case WM_ENDSESSION:
+        // The session ends: Windows ends the process after this message
+        // without closing the window, so the loop never returns to save.
+        if (wParam)
+            SaveSettingsAtExit();
         return 0;
     case WM_SETCURSOR:
         ::SetCursor(::LoadCursorA(nullptr, IDC_ARROW));

@@ -4,6 +4,7 @@
 #include "app/main_window.h"
 #include "app/shell.h"
 #include "base/diag/bounded_format.h"
+#include "base/diag/debug_output.h"
 #include "base/diag/error_report.h"
 #include "base/graphics/effect.h"
 
@@ -18,6 +19,9 @@ constexpr uint32_t kDebugLogFlags = ErrorReport::kToDebugger | ErrorReport::kWit
 // shape and size.
 const Rect kInitialWindowRect(0, 0, 800, 600);
 
+// The file name the fatal-error box shows.
+constexpr char kSourceName[] = "program.cpp";
+
 } // namespace
 
 std::string ScriptName(const char* pattern, int slot)
@@ -27,13 +31,16 @@ std::string ScriptName(const char* pattern, int slot)
     return name;
 }
 
-bool CreateMainWindow(HINSTANCE instance)
+const char* CreateMainWindow(HINSTANCE instance)
 {
     const EditionParameters& edition = Edition();
     const char* name = edition.shell.windowName;
     TheApplication.InitClass(CS_OWNDC, MainWndProc, instance, name);
     TheApplication.SetClassLook(0, 0, nullptr, nullptr, nullptr);
-    TheApplication.RegisterClass();
+    // A class of that name made elsewhere would give the window a procedure
+    // that is not the program's.
+    if (!TheApplication.RegisterClass())
+        return "ウィンドウクラスを登録できませんでした";
 
     MainWindow.baseStyle = WS_POPUP;
     MainWindow.baseExStyle = WS_EX_TOPMOST | WS_EX_TOOLWINDOW;
@@ -42,11 +49,12 @@ bool CreateMainWindow(HINSTANCE instance)
     params.rect = kInitialWindowRect;
     params.className = name;
     params.text = name;
-    const bool created = MainWindow.Create(params);
+    if (!MainWindow.Create(params))
+        return "ウィンドウを作成できませんでした";
 
     Display.Capture(nullptr);
     PlaceAtDesktopCentre(Shell, Display.width, Display.height, edition.behaviour);
-    return created;
+    return nullptr;
 }
 
 void DefaultStartUp()
@@ -69,21 +77,34 @@ void DefaultStartUp()
         MainWindow.ZOrder.Set(HWND_NOTOPMOST);
 }
 
+bool SaveSettingsAtExit()
+{
+    return SaveSettings(Settings, Shell.WindowX, Shell.WindowY);
+}
+
 int RunProgram(HINSTANCE instance, const EditionParameters& edition)
 {
     AdoptEdition(edition);
+    return RunAdoptedProgram(instance);
+}
+
+int RunAdoptedProgram(HINSTANCE instance)
+{
     cEffect::InitCpu();
     ErrorReport::Instance().Initialize();
     ErrorReport::Instance().SetFlags(kDebugLogFlags);
 
-    CreateMainWindow(instance);
-    edition.shell.startUp();
+    // Without its window the program could not be seen, used or ended: no
+    // picture, no tray icon, no menu.
+    if (const char* failure = CreateMainWindow(instance))
+        FatalError(failure, kSourceName, __LINE__);
+    Edition().shell.startUp();
 
     TheApplication.mainWindow = MainWindow.Hwnd();
     TheApplication.Run();
 
     MainWindow.TaskIcon.Remove();
-    SaveSettings(Settings, Shell.WindowX, Shell.WindowY);
+    SaveSettingsAtExit();
     // The voice plays from memory that goes away with the program's objects.
     StopFrameSound();
     return 0;

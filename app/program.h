@@ -8,8 +8,12 @@ struct EditionParameters;
 
 // The whole run of the program with the edition's table: the window,
 // start-up, the message loop until the window is closed, and the shut-down
-// that writes setting.dat. Returns the process's exit code.
+// that writes setting.dat. Returns the process's exit code. A program that
+// cannot make its window ends in the fatal-error box (exit code -1) before
+// start-up, with setting.dat untouched.
 int RunProgram(HINSTANCE instance, const EditionParameters& edition);
+// The same with the edition adopted already.
+int RunAdoptedProgram(HINSTANCE instance);
 
 // Makes the table the one the program runs with (Edition()), before
 // anything reads it: the base library's options, the animation slots, the
@@ -20,13 +24,20 @@ void AdoptEdition(const EditionParameters& edition);
 
 // Registers the main window class with the edition's window procedure and
 // creates the hidden main window, then places it at the desktop centre less
-// the character's origin. False when the window could not be made.
-bool CreateMainWindow(HINSTANCE instance);
+// the character's origin. Null when the window was made; otherwise what
+// failed, in the words of the fatal-error box.
+const char* CreateMainWindow(HINSTANCE instance);
 
 // The shared start-up: every slot's script, the popup menu, the tray icon,
 // the behaviour's start (timer, idle animation, clocks), the settings from
 // setting.dat and the z-order they ask for.
 void DefaultStartUp();
+
+// Writes setting.dat as the end of the program does: the settings record
+// with the character's place. Both ways a run ends save through it: the
+// close of the window, and the end of the session, after which Windows ends
+// the process without closing it. False when the file cannot be written.
+bool SaveSettingsAtExit();
 
 // The archive entry name of slot's script.
 std::string ScriptName(const char* pattern, int slot);

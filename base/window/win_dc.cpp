@@ -42,3 +42,9 @@ bool WinDC::End()
     }
     return ended;
 }
+
+void WinDC::EndAll()
+{
+    End();
+    End();
+}

@@ -2,9 +2,9 @@
 
 #include "base/window/win_property.h"
 
-// A device context of the window: either the painting context of WM_PAINT
-// (BeginPaint) or the window's context (GetDC). End gives back whichever was
-// begun.
+// A device context of the window: the painting context of WM_PAINT
+// (BeginPaint), the window's context (GetDC), or both at once. End gives back
+// one of them, EndAll both.
 class WinDC : public WinProperty {
 public:
     // Ends what was begun.
@@ -17,8 +17,12 @@ public:
     // BeginPaint when paint is true, else GetDC; true on success. False
     // while a context of that kind is held (End it first).
     bool Begin(bool paint);
-    // EndPaint or ReleaseDC; afterwards no context is held.
+    // Gives back one context: EndPaint when painting was begun, else
+    // ReleaseDC.
     bool End();
+    // Gives back both kinds when both are held (the window's context taken
+    // while painting).
+    void EndAll();
     // The held context: the GetDC one, else the painting one.
     HDC Hdc() const { return dc_ != nullptr ? dc_ : paint_.hdc; }
 

@@ -113,7 +113,7 @@ void WindowControl::Release()
     TaskIcon.Remove();
     Mouse.Capture.Set(false);
     Timer.Set(0);
-    DC.End();
+    DC.EndAll();
     Handle.SetHwnd(nullptr);
     AttachProperties(nullptr);
 }

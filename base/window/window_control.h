@@ -114,7 +114,7 @@ public:
     // leaves the handle as it was.
     virtual bool Create(WindowCreateParams params);
     // Undoes what the properties set up (subclassing, tray icon, capture,
-    // timer 1, device context), forgets the window and detaches every
+    // timer 1, device contexts), forgets the window and detaches every
     // property. The window itself stays. A released control is not bound
     // again: construct a new one.
     virtual void Release();

@@ -119,6 +119,28 @@ TEST(QuennaProgram, ADragMovesTheWindowAndTheNextStartPutsItBackThere)
     EXPECT_EQ(quenna.WindowRect().top, before.top + 42);
 }
 
+// At the end of the session Windows asks the window, tells it the session
+// ends, and then ends the process without closing the window.
+TEST(QuennaProgram, TheEndOfTheSessionWritesTheSettingsBeforeTheProcessIsEnded)
+{
+    QuennaProcess quenna;
+    SettingsRecord prepared;
+    prepared.server = "kept.example";
+    ASSERT_TRUE(quenna.WriteSettings(prepared, 300, 100));
+    ASSERT_TRUE(quenna.Start());
+    ASSERT_TRUE(DeleteFileA(quenna.SettingsPath().c_str()));
+    EXPECT_NE(SendMessageA(quenna.Window(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF), 0) << "the session may end";
+    SendMessageA(quenna.Window(), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+    EXPECT_TRUE(quenna.Running());
+
+    SettingsRecord saved;
+    int32_t x = 0, y = 0;
+    ASSERT_TRUE(quenna.ReadSettings(saved, x, y));
+    EXPECT_EQ(x, 300);
+    EXPECT_EQ(y, 100);
+    EXPECT_EQ(saved.server, "kept.example");
+}
+
 TEST(QuennaProgram, TheSettingsDialogHoldsTheCharacterAndStoresOnlyOnOk)
 {
     QuennaProcess quenna;

@@ -5,6 +5,9 @@
 #include "base/window/display_settings.h"
 #include "base/window/window_control.h"
 #include "tests/shell/character_fixtures.h"
+#include "tests/shell/gdi_exhaustion.h"
+#include "tests/support/child_boxes.h"
+#include "tests/support/child_process.h"
 
 #include <gtest/gtest.h>
 
@@ -285,6 +288,54 @@ TEST_F(AnimationFrames, ShowingAFrameShapesMovesAndPaintsTheWindow)
     ApplyFrameToWindow(slot.media[1], slot.slot.frames[1], shown.window, 200, 150, shape);
     EXPECT_EQ(GetWindowRgn(shown.window.Hwnd(), windowShape), NULLREGION) << "nothing drawn: nothing shown";
     DeleteObject(windowShape);
+}
+
+bool WindowHasShape(HWND window, const FrameMedia& media)
+{
+    HRGN windowShape = CreateRectRgn(0, 0, 0, 0);
+    const bool same = GetWindowRgn(window, windowShape) != ERROR && EqualRgn(windowShape, media.region.Handle());
+    DeleteObject(windowShape);
+    return same;
+}
+
+// A shape the window did not take is given again at the next show of the
+// frame: the record says what the window has, not what it was offered.
+// Here no region can be made while the process has no GDI handle left
+// (under Wine, one handle free is enough for the system to take it).
+// Process-wide, so in a child of its own.
+TEST_CHILD(ShapeWhileNoRegionCanBeMade)
+{
+    cEffect::InitCpu();
+    CharacterSlot slot = LoadOne(Script(2, 40, 30, {Frame("image", "", "mask", 100, 2, 3, 15, 12), Frame("other", "", "")}));
+    FrameWindow shown;
+    ShownShape shape;
+    ApplyFrameToWindow(slot.media[0], slot.slot.frames[0], shown.window, 100, 100, shape);
+    {
+        GdiExhaustion exhausted;
+        ApplyFrameToWindow(slot.media[1], slot.slot.frames[1], shown.window, 100, 100, shape);
+    }
+    const bool kept = WindowHasShape(shown.window.Hwnd(), slot.media[0]);
+    ApplyFrameToWindow(slot.media[1], slot.slot.frames[1], shown.window, 100, 100, shape);
+    const bool given = WindowHasShape(shown.window.Hwnd(), slot.media[1]);
+    WriteRaw(std::string("kept the shape it had: ") + (kept ? "yes" : "no") + "; took the new one at the next show: " +
+             (given ? "yes" : "no"));
+    return kept && given ? 0 : 1;
+}
+
+TEST_F(AnimationFrames, AShapeTheWindowDidNotTakeIsGivenAgainAtTheNextShow)
+{
+    const ChildResult child = RunChild("ShapeWhileNoRegionCanBeMade");
+    EXPECT_FALSE(child.timedOut);
+    EXPECT_EQ(child.exitCode, 0u) << child.output;
+
+    // A window that is gone refuses any shape.
+    CharacterSlot slot = LoadOne(Script(2, 40, 30, {Frame("image", "", "mask")}));
+    ShownShape shape;
+    FrameWindow gone;
+    DestroyWindow(gone.window.Hwnd());
+    ApplyFrameToWindow(slot.media[0], slot.slot.frames[0], gone.window, 100, 100, shape);
+    EXPECT_EQ(shape.window, nullptr);
+    EXPECT_EQ(shape.media, nullptr);
 }
 
 TEST_F(AnimationFrames, TheHostShowsTheCurrentFramesPictureAtTheShellsPosition)

@@ -7,6 +7,7 @@
 #include "base/window/display_settings.h"
 #include "base/window/window_control.h"
 #include "tests/shell/character_fixtures.h"
+#include "tests/shell/gdi_exhaustion.h"
 
 #include <gtest/gtest.h>
 
@@ -142,6 +143,67 @@ TEST_F(HostileCharacter, FramesPastTheLoadersBudgetAreNeitherReadNorComposed)
             EXPECT_EQ(slot.media[i].imageWidth, whole ? 10 : 0) << i;
         }
     }
+}
+
+// Many tiny frames that differ: each composed frame holds a DIB section, a
+// memory DC and a region, whatever its size, and a process gets 10,000 GDI
+// objects from Windows, after which no dialog or box can open. A loader
+// composes only so many frames for a character; frames that repeat an
+// earlier picture cost nothing and are not counted. The pictures are
+// missing: a frame still gets its (key-coloured) canvas then.
+TEST_F(HostileCharacter, FramesPastTheComposedFrameBoundKeepTheirRecordsAndShowNothing)
+{
+    constexpr int kSlots = 3;
+    constexpr int kDistinct = 1000;
+    Entries entries;
+    for (int slot = 0; slot < kSlots; ++slot) {
+        std::vector<ScriptFrame> frames;
+        for (int i = 0; i < kMostScriptFrames; ++i) {
+            // The last frames repeat the first ones.
+            const int picture = i < kDistinct ? i : i - kDistinct;
+            frames.push_back(Frame("p" + std::to_string(slot) + "_" + std::to_string(picture), "", ""));
+        }
+        entries.push_back({"many" + std::to_string(slot) + ".ttp", Script(2, 2, 2, frames)});
+    }
+    CharacterArchive archive(entries);
+    ASSERT_GT(kSlots * kDistinct, kMostComposedFrames);
+
+    const size_t roomBefore = GdiObjectsLeft();
+    const DWORD countedBefore = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+    std::vector<CharacterSlot> slots(kSlots);
+    CharacterLoader loader(archive.Path());
+    for (int slot = 0; slot < kSlots; ++slot)
+        loader.LoadSlotScript(slots[slot], "many" + std::to_string(slot) + ".ttp");
+    const size_t roomAfter = GdiObjectsLeft();
+    const DWORD countedAfter = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+
+    int composed = 0;
+    for (int slot = 0; slot < kSlots; ++slot) {
+        SCOPED_TRACE(slot);
+        const CharacterSlot& loaded = slots[static_cast<size_t>(slot)];
+        ASSERT_EQ(loaded.slot.frames.size(), static_cast<size_t>(kMostScriptFrames)) << "every frame keeps its record";
+        ASSERT_EQ(loaded.media.size(), loaded.slot.frames.size());
+        for (int i = 0; i < kDistinct; ++i) {
+            const FrameMedia& media = loaded.media[static_cast<size_t>(i)];
+            EXPECT_EQ(media.region.Handle() != nullptr, media.surface.IsBuilt()) << i;
+            composed += media.surface.IsBuilt() ? 1 : 0;
+        }
+        EXPECT_EQ(loaded.slot.frames[kDistinct].aliasIndex, 0);
+    }
+    EXPECT_EQ(composed, kMostComposedFrames);
+    EXPECT_TRUE(slots[1].media[kDistinct - 1].surface.IsBuilt()) << "the repeats of the slot before took none";
+    EXPECT_FALSE(slots[2].media[0].surface.IsBuilt()) << "past the bound";
+
+    // Three GDI objects a composed frame: some 6,000 for the character.
+    const size_t most = 3 * static_cast<size_t>(kMostComposedFrames) + 16;
+    ASSERT_GE(roomBefore, roomAfter);
+    EXPECT_LE(roomBefore - roomAfter, most);
+    // Windows counts a process's GDI objects; Wine answers 0.
+    if (countedBefore != 0) {
+        EXPECT_LE(countedAfter - countedBefore, most);
+    }
+
+    PlayAll(slots);
 }
 
 TEST_F(HostileCharacter, AnArchiveCutAnywhereLoadsWholeSlotsOrNone)

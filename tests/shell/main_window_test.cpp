@@ -6,11 +6,14 @@
 #include "base/graphics/effect.h"
 #include "tests/shell/character_fixtures.h"
 #include "tests/shell/timer_watch.h"
+#include "tests/support/child_boxes.h"
+#include "tests/support/child_process.h"
 #include "tests/support/message_box_watcher.h"
 #include "tests/support/temp_dir.h"
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -40,6 +43,14 @@ int TakeQueued(HWND window, UINT message)
     return taken;
 }
 
+// The program makes its window once in a run: a test that needs a new one
+// removes the class of the one before.
+void MakeMainWindow()
+{
+    UnregisterClassA(Edition().shell.windowName, GetModuleHandleA(nullptr));
+    ASSERT_EQ(CreateMainWindow(GetModuleHandleA(nullptr)), nullptr);
+}
+
 // The program's main window, made the way the program makes it, with the
 // shell's state fresh for every test. Start-up reads setting.dat from a
 // folder of the test's own: the documents folder is shared with the tests
@@ -52,7 +63,7 @@ protected:
         cEffect::InitCpu();
         AdoptEdition(QuennaEdition());
         if (!IsWindow(MainWindow.Hwnd())) {
-            ASSERT_TRUE(CreateMainWindow(GetModuleHandleA(nullptr)));
+            ASSERT_NO_FATAL_FAILURE(MakeMainWindow());
         }
         TheApplication.mainWindow = MainWindow.Hwnd();
         Shell = ShellState{};
@@ -71,7 +82,7 @@ TEST_F(MainWindowTest, IsMadeHiddenAsATopmostToolPopupAtTheDesktopCentreLessTheO
     Shell.WindowX = Shell.WindowY = 0;
     HWND window = Window();
     DestroyWindow(window);
-    ASSERT_TRUE(CreateMainWindow(GetModuleHandleA(nullptr)));
+    ASSERT_NO_FATAL_FAILURE(MakeMainWindow());
     window = Window();
     EXPECT_EQ(ClassOf(window), "quennacot");
     EXPECT_EQ(TitleOf(window), "quennacot");
@@ -279,6 +290,48 @@ TEST_F(MainWindowTest, ClosingTheWindowEndsTheMessageLoop)
     EXPECT_TRUE(PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
 }
 
+// The reference edition as an edition that does not follow the display.
+const EditionParameters& NotFollowingTheDisplay()
+{
+    static const EditionParameters edition = [] {
+        EditionParameters copy = QuennaEdition();
+        copy.shell.followDisplayChanges = false;
+        return copy;
+    }();
+    return edition;
+}
+
+// Windows ends the process after WM_ENDSESSION without closing the window:
+// the settings are written then, as an exit writes them, whether or not the
+// edition follows the display.
+TEST_F(MainWindowTest, TheEndOfTheSessionWritesTheSettingsAsAnExitDoes)
+{
+    for (const EditionParameters* edition : {&QuennaEdition(), &NotFollowingTheDisplay()}) {
+        SCOPED_TRACE(edition->shell.followDisplayChanges ? "following the display" : "not following it");
+        AdoptEdition(*edition);
+        Settings.path = settingsFolder_.File("setting.dat");
+        const auto deliver = [&](WPARAM ending) { SendMessageA(Window(), WM_ENDSESSION, ending, ENDSESSION_LOGOFF); };
+        const std::string& file = Settings.path;
+        DeleteFileA(file.c_str());
+        Shell.WindowX = 123;
+        Shell.WindowY = -45;
+        Settings.keepOnTop = false;
+        Settings.server = "pop.example.test";
+        deliver(FALSE);
+        EXPECT_EQ(GetFileAttributesA(file.c_str()), INVALID_FILE_ATTRIBUTES) << "the session goes on: nothing written";
+
+        deliver(TRUE);
+        SettingsRecord stored;
+        stored.path = file;
+        int32_t x = 0, y = 0;
+        ASSERT_TRUE(stored.Load(x, y));
+        EXPECT_EQ(x, 123);
+        EXPECT_EQ(y, -45);
+        EXPECT_FALSE(stored.keepOnTop);
+        EXPECT_EQ(stored.server, "pop.example.test");
+    }
+}
+
 TEST_F(MainWindowTest, ADisplayChangeIsCapturedAgain)
 {
     Display.width = 0;
@@ -286,6 +339,104 @@ TEST_F(MainWindowTest, ADisplayChangeIsCapturedAgain)
     SendMessageA(Window(), WM_DISPLAYCHANGE, 32, MAKELPARAM(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)));
     EXPECT_EQ(Display.width, GetSystemMetrics(SM_CXSCREEN));
     EXPECT_EQ(Display.height, GetSystemMetrics(SM_CYSCREEN));
+
+    // The editions that do not follow the display leave it as it was.
+    AdoptEdition(NotFollowingTheDisplay());
+    Display.width = 0;
+    SendMessageA(Window(), WM_DISPLAYCHANGE, 32, 0);
+    EXPECT_EQ(Display.width, 0);
+}
+
+// Without its window the program could not be seen, used or ended: it says
+// so in the fatal-error box and ends before start-up. The children run the
+// whole program in a working folder of the parent's that holds a
+// setting.dat, which they take for theirs.
+
+void UseTheWorkingFoldersSettings()
+{
+    AdoptEdition(QuennaEdition());
+    char folder[MAX_PATH] = {};
+    GetCurrentDirectoryA(MAX_PATH, folder);
+    Settings.path = std::string(folder) + "\\setting.dat";
+}
+
+// A class of that name is there already (with another procedure), so the
+// program's own cannot be registered.
+TEST_CHILD(MainClassTakenAlready)
+{
+    WatchBoxesUntilExit();
+    UseTheWorkingFoldersSettings();
+    WNDCLASSEXA other = {};
+    other.cbSize = sizeof other;
+    other.lpfnWndProc = DefWindowProcA;
+    other.hInstance = GetModuleHandleA(nullptr);
+    other.lpszClassName = Edition().shell.windowName;
+    if (RegisterClassExA(&other) == 0)
+        return 4;
+    return RunAdoptedProgram(GetModuleHandleA(nullptr));
+}
+
+// The system refuses to create the main window (a CBT hook may veto any
+// window); other windows, such as the box, are made.
+HHOOK refusal = nullptr;
+LRESULT CALLBACK RefuseTheMainWindow(int code, WPARAM wParam, LPARAM lParam)
+{
+    if (code == HCBT_CREATEWND) {
+        const char* className = reinterpret_cast<CBT_CREATEWNDA*>(lParam)->lpcs->lpszClass;
+        if (!IS_INTRESOURCE(className) && std::strcmp(className, Edition().shell.windowName) == 0)
+            return 1;
+    }
+    return CallNextHookEx(refusal, code, wParam, lParam);
+}
+
+TEST_CHILD(MainWindowRefused)
+{
+    WatchBoxesUntilExit();
+    UseTheWorkingFoldersSettings();
+    refusal = SetWindowsHookExA(WH_CBT, RefuseTheMainWindow, nullptr, GetCurrentThreadId());
+    if (refusal == nullptr)
+        return 4;
+    return RunAdoptedProgram(GetModuleHandleA(nullptr));
+}
+
+TEST(MainWindowFailure, IsAFatalErrorBeforeStartUpAndLeavesTheSettingsAsTheyWere)
+{
+    ASSERT_EQ(GetACP(), 932u);
+    struct Case {
+        const char* child;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"MainClassTakenAlready", "ウィンドウクラスを登録できませんでした"},
+        {"MainWindowRefused", "ウィンドウを作成できませんでした"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.child);
+        TempDir folder;
+        SettingsRecord stored;
+        stored.path = folder.File("setting.dat");
+        stored.server = "stored.example";
+        ASSERT_TRUE(SaveSettings(stored, 12, 34));
+        std::string before;
+        ASSERT_TRUE(ReadWholeFile(stored.path, before));
+
+        const ChildResult child = RunChild(c.child, 15000, folder.Path());
+        ASSERT_TRUE(child.started);
+        EXPECT_FALSE(child.timedOut) << "a program without a window would run for ever";
+        EXPECT_EQ(child.exitCode, 0xFFFFFFFFu);
+        const std::vector<std::string> boxes = BoxesIn(child.output);
+        ASSERT_EQ(boxes.size(), 1u) << child.output;
+        const std::string start =
+            "致命的なエラー|復帰できないエラーが出ました。\nＯＫを押すとプログラムを終了します。\nファイル名: program.cpp\n行数: ";
+        const std::string end = std::string("\n") + c.message;
+        EXPECT_EQ(boxes[0].compare(0, start.size(), start), 0) << boxes[0];
+        ASSERT_GE(boxes[0].size(), end.size());
+        EXPECT_EQ(boxes[0].substr(boxes[0].size() - end.size()), end) << boxes[0];
+
+        std::string after;
+        ASSERT_TRUE(ReadWholeFile(stored.path, after));
+        EXPECT_TRUE(after == before) << "setting.dat is not written";
+    }
 }
 
 } // namespace

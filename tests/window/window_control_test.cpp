@@ -150,6 +150,32 @@ TEST(WindowControl, DestructorReleasesButKeepsTheWindow)
     EXPECT_EQ(CountMessages(window.Hwnd(), WM_TIMER), 0);
 }
 
+// A window's own context taken while painting: Release and the destructor
+// give back both. ReleaseDC answers 0 for a context that is no longer out.
+TEST(WindowControl, ReleaseGivesBackBothKindsOfDeviceContext)
+{
+    for (const bool byDestructor : {false, true}) {
+        SCOPED_TRACE(byDestructor ? "destructor" : "Release");
+        TestWindow window;
+        HDC painting = nullptr;
+        HDC own = nullptr;
+        {
+            WindowControl control;
+            control.SetHwnd(window.Hwnd());
+            InvalidateRect(window.Hwnd(), nullptr, FALSE);
+            ASSERT_TRUE(control.DC.Begin(true));
+            painting = control.DC.Hdc();
+            ASSERT_TRUE(control.DC.Begin(false));
+            own = control.DC.Hdc();
+            ASSERT_NE(own, painting);
+            if (!byDestructor)
+                control.Release();
+        }
+        EXPECT_EQ(ReleaseDC(window.Hwnd(), own), 0) << "the window's context was given back";
+        EXPECT_EQ(ReleaseDC(window.Hwnd(), painting), 0) << "painting ended";
+    }
+}
+
 TEST(WindowControl, SendAndPostReachTheWindow)
 {
     TestWindow window;
