@@ -402,6 +402,7 @@ TEST_CHILD(MainWindowRefused)
 TEST(MainWindowFailure, IsAFatalErrorBeforeStartUpAndLeavesTheSettingsAsTheyWere)
 {
     ASSERT_EQ(GetACP(), 932u);
+    AdoptEdition(QuennaEdition());
     struct Case {
         const char* child;
         const char* message;
