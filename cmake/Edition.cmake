@@ -11,9 +11,12 @@
 #                   tools/edition_icon/make_icon.py for that edition.
 #   <name>_demo_archive
 #                   the demo character <name>.pac in <build>/demo, drawn by
-#                   tools/demo_character for that edition (empty where the
-#                   build runs nothing under Wine).
-# It sets <NAME>_DEMO_ARCHIVE to the archive's path, and
+#                   tools/demo_character from the edition's own character
+#                   file, tools/demo_character/characters/<name>_character.cpp
+#                   (empty where the build runs nothing under Wine).
+# It sets <NAME>_DEMO_ARCHIVE to the archive's path and adds the name to the
+# global property ACCESSORY_EDITIONS (the editions in the order they were
+# added, for tests that check each one), and
 # edition_program_resources(<target> <name>) compiles the edition's resource
 # script into another target (a test of the resources).
 find_program(PYTHON3_EXECUTABLE python3 REQUIRED)
@@ -22,6 +25,13 @@ function(add_edition name)
   cmake_parse_arguments(E "" "" "SOURCES" ${ARGN})
   string(TOUPPER "${name}" upper)
   set(folder "${PROJECT_SOURCE_DIR}/editions/${name}")
+  # Said here rather than by the generator's usage line in the middle of
+  # the build.
+  set(character "${PROJECT_SOURCE_DIR}/tools/demo_character/characters/${name}_character.cpp")
+  if(NOT EXISTS "${character}")
+    message(FATAL_ERROR "The ${name} edition has no demo character: write ${character}")
+  endif()
+  set_property(GLOBAL APPEND PROPERTY ACCESSORY_EDITIONS ${name})
 
   add_library(edition_${name} STATIC ${E_SOURCES})
   target_link_libraries(edition_${name} PUBLIC app)

@@ -5,28 +5,36 @@
 #include <string>
 #include <vector>
 
-#include "app/program.h"
 #include "base/io/easy_file.h"
-#include "editions/quenna/quenna_edition.h"
-#include "tools/demo_character/demo_character.h"
+#include "base/util/library_options.h"
+#include "tools/demo_character/character_registry.h"
 #include "tools/pack_archive/archive_builder.h"
+
+namespace {
+
+int Usage()
+{
+    std::string editions;
+    for (const std::string& edition : DemoCharacterEditions())
+        editions += (editions.empty() ? "" : "|") + edition;
+    std::fprintf(stderr, "usage: demo_character {%s} OUTPUT.pac\n", editions.c_str());
+    return 1;
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc != 3 || std::string(argv[1]) != "quenna") {
-        std::fprintf(stderr, "usage: demo_character quenna OUTPUT.pac\n");
-        return 1;
-    }
-    AdoptEdition(QuennaEdition());
+    // A tool of the library: names as given, in the library's own form.
+    SetLibraryOptions(kStandardLibraryOptions);
+    const DemoArchiveBuilder build = argc == 3 ? FindDemoCharacter(argv[1]) : nullptr;
+    if (build == nullptr)
+        return Usage();
     std::vector<ArchiveItem> items;
-    if (!BuildDemoCharacter(items)) {
-        std::fprintf(stderr, "demo_character: a picture could not be made\n");
-        return 1;
-    }
-    std::string archive;
     std::string error;
-    if (!BuildArchive(items, true, archive, error)) {
-        std::fprintf(stderr, "demo_character: %s\n", error.c_str());
+    std::string archive;
+    if (!build(items, error) || !BuildArchive(items, true, archive, error)) {
+        std::fprintf(stderr, "demo_character %s: %s\n", argv[1], error.c_str());
         return 1;
     }
     EasyFile file;

@@ -61,6 +61,7 @@ void Fill(Raster& raster, const Oval& shape, uint32_t colour, float grow = 0);
 // Fills only the pixels of the shape that hold the colour over, so that a
 // part stays inside the part it is drawn on.
 void FillOver(Raster& raster, const Oval& shape, uint32_t colour, uint32_t over);
+void FillOver(Raster& raster, const PolygonShape& shape, uint32_t colour, uint32_t over);
 void Fill(Raster& raster, const Capsule& shape, uint32_t colour, float grow = 0);
 void Fill(Raster& raster, const PolygonShape& shape, uint32_t colour, float grow = 0);
 
