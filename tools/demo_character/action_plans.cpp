@@ -257,6 +257,12 @@ SlotPlan Chime(int hour)
     return plan;
 }
 
+void AddHourChimes(std::vector<SlotPlan>& slots)
+{
+    for (int hour = 0; hour < 12; ++hour)
+        slots.push_back(Chime(hour));
+}
+
 SlotPlan RingBell()
 {
     Pose ring;

@@ -61,8 +61,10 @@ SlotPlan Yawn();
 SlotPlan Doze();
 // A leap with its crouch, flight and landing: frame 1 is the flight.
 SlotPlan Leap();
-// The hour chime beside the clock showing the hour.
+// The hour chime beside the clock showing the hour, and the twelve of them
+// (hours 0 .. 11) appended to slots.
 SlotPlan Chime(int hour);
+void AddHourChimes(std::vector<SlotPlan>& slots);
 // The alarm.
 SlotPlan RingBell();
 SlotPlan CoverEars();

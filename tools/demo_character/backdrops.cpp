@@ -48,16 +48,15 @@ Raster DrawClock(int left, int top, int hour)
 {
     Raster raster(left, top, kClockSize, kClockSize, kKeyColour);
     const Point c{left + kClockSize / 2.0f, top + kClockSize / 2.0f};
-    constexpr float kPi = 3.14159265f;
     Paint(raster, Oval{c.x, c.y, 48, 48}, kClockRim, kOutline, kLine);
     Fill(raster, Oval{c.x, c.y, 40, 40}, kClockFace);
     for (int mark = 0; mark < 12; ++mark) {
-        const float angle = (mark * 30.0f - 90) * kPi / 180;
+        const float angle = Radians(mark * 30.0f - 90);
         const float inner = mark % 3 == 0 ? 28.0f : 32.0f;
         Stroke(raster, {{c.x + inner * std::cos(angle), c.y + inner * std::sin(angle)}, {c.x + 36 * std::cos(angle), c.y + 36 * std::sin(angle)}},
                mark % 3 == 0 ? 2.5f : 1.5f, kOutline);
     }
-    const float hourAngle = (static_cast<float>(hour % 12) * 30 - 90) * kPi / 180;
+    const float hourAngle = Radians(static_cast<float>(hour % 12) * 30 - 90);
     Stroke(raster, {c, {c.x, c.y - 30}}, 2, kOutline);
     Stroke(raster, {c, {c.x + 20 * std::cos(hourAngle), c.y + 20 * std::sin(hourAngle)}}, 4, kHourHand);
     Fill(raster, Oval{c.x, c.y, 5, 5}, kOutline);

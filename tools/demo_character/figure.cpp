@@ -12,13 +12,6 @@ constexpr uint32_t kMouth = 0xAA3246;
 constexpr uint32_t kTongue = 0xF07A8C;
 constexpr uint32_t kTear = 0x8CC8FF;
 
-constexpr float kPi = 3.14159265f;
-
-float Radians(float degrees)
-{
-    return degrees * kPi / 180;
-}
-
 Point Offset(Point p, float dx, float dy)
 {
     return {p.x + dx, p.y + dy};

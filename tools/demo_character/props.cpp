@@ -16,13 +16,6 @@ constexpr uint32_t kDrop = 0x8CC8FF;
 constexpr uint32_t kAnger = 0xE03C3C;
 constexpr uint32_t kSleep = 0x5A78C8;
 
-constexpr float kPi = 3.14159265f;
-
-float Radians(float degrees)
-{
-    return degrees * kPi / 180;
-}
-
 PolygonShape Rotated(std::vector<Point> corners, Point pivot, float degrees)
 {
     const float c = std::cos(Radians(degrees));

@@ -162,10 +162,9 @@ void Stroke(Raster& raster, const std::vector<Point>& points, float radius, uint
 
 std::vector<Point> Arc(const Oval& ellipse, float fromDegrees, float toDegrees, int steps)
 {
-    const float toRadians = 3.14159265f / 180.0f;
     std::vector<Point> points;
     for (int i = 0; i <= steps; ++i) {
-        const float angle = (fromDegrees + (toDegrees - fromDegrees) * static_cast<float>(i) / static_cast<float>(steps)) * toRadians;
+        const float angle = Radians(fromDegrees + (toDegrees - fromDegrees) * static_cast<float>(i) / static_cast<float>(steps));
         points.push_back({ellipse.cx + ellipse.rx * std::cos(angle), ellipse.cy + ellipse.ry * std::sin(angle)});
     }
     return points;

@@ -39,6 +39,13 @@ struct Point {
     float y;
 };
 
+constexpr float kPi = 3.14159265f;
+
+inline float Radians(float degrees)
+{
+    return degrees * kPi / 180;
+}
+
 // The three kinds of shape the character is made of. Each can be drawn
 // grown by a margin, which is how outlines are made: the grown shape in
 // the outline colour first, then the shape itself on top.

@@ -24,9 +24,8 @@ constexpr Palette kColours = {
 // Spikes that stand up from the skull all round its top.
 void Spikes(Sketch& sketch, const Palette& colours, const Skeleton& s)
 {
-    constexpr float kPi = 3.14159265f;
     for (float degrees : {-150.0f, -120.0f, -90.0f, -60.0f, -30.0f}) {
-        const float a = degrees * kPi / 180;
+        const float a = Radians(degrees);
         // The spikes over the ears are shorter.
         const float length = std::fabs(degrees + 90) > 45 ? 30.0f : 40.0f;
         const Point base{kFigureCentreX + kHeadRadiusX * std::cos(a), kHeadY + s.dy + kHeadRadiusY * std::sin(a)};
@@ -51,9 +50,8 @@ void SpikyFringe(Sketch& sketch, const Palette& colours, const Skeleton& s)
         sketch.FillOver(PolygonShape{{{fx + tooth - 22, 104 + dy}, {fx + tooth + 22, 104 + dy}, {fx + tooth + 6, 140 + dy}}}, colours.hair,
                         colours.skin);
     std::vector<Point> star;
-    constexpr float kPi = 3.14159265f;
     for (int i = 0; i < 10; ++i) {
-        const float a = (-90 + 36.0f * static_cast<float>(i)) * kPi / 180;
+        const float a = Radians(-90 + 36.0f * static_cast<float>(i));
         const float r = i % 2 == 0 ? 17.0f : 7.5f;
         star.push_back({fx + 62 + r * std::cos(a), 84 + dy + r * std::sin(a)});
     }
@@ -108,8 +106,7 @@ std::vector<SlotPlan> Slots()
 {
     std::vector<SlotPlan> slots{Idle(), Chatter(Hum()), Chatter(Wave()), Chatter(Yawn()), Chatter(Doze()), Chatter(LookAround()),
                                 Ouch(), Shy(),          Surprise(),      Tickle(),        Pout(),          Leap()};
-    for (int hour = 0; hour < 12; ++hour)
-        slots.push_back(Chime(hour));
+    AddHourChimes(slots);
     slots.push_back(RingBell());
     slots.push_back(CoverEars());
     slots.push_back(SleepThroughAlarm());

@@ -65,8 +65,7 @@ std::vector<SlotPlan> Slots()
 {
     std::vector<SlotPlan> slots{Idle(),           Chatter(Hum()), Chatter(Wave()), Chatter(Walk(Facing::Left)), Chatter(Walk(Facing::Right)),
                                 Chatter(Hop()),   Chatter(LookAround()), Ouch(), Shy(), Tickle(), Surprise()};
-    for (int hour = 0; hour < 12; ++hour)
-        slots.push_back(Chime(hour));
+    AddHourChimes(slots);
     slots.push_back(RingBell());
     slots.push_back(CoverEars());
     slots.push_back(Mail());
