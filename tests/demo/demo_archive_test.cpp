@@ -2,6 +2,7 @@
 // pictures and voices that the edition's program loads when no other
 // character is given.
 #include "app/animation_script.h"
+#include "app/program.h"
 #include "base/graphics/bitmap.h"
 #include "base/io/pack_file.h"
 #include "base/util/byte_reader.h"
@@ -14,7 +15,6 @@
 
 #include <windows.h>
 
-#include <cstdio>
 #include <map>
 #include <ostream>
 #include <utility>
@@ -111,12 +111,7 @@ protected:
     static int32_t CanvasWidth() { return 2 * Table().behaviour.originOffsetX; }
     static int32_t CanvasHeight() { return 2 * Table().behaviour.originOffsetY; }
 
-    static std::string ScriptName(int slot)
-    {
-        char name[32];
-        std::snprintf(name, sizeof name, Table().shell.scriptPattern, slot);
-        return name;
-    }
+    static std::string ScriptName(int slot) { return ::ScriptName(Table().shell.scriptPattern, slot); }
 
     bool LoadEntry(const std::string& name, std::string& bytes)
     {
@@ -457,10 +452,8 @@ TEST(DemoArchives, EachEditionHasACharacterOfItsOwnColours)
     for (const DemoEdition& edition : Editions()) {
         const std::string archive = dir.File(edition.table().shell.archiveName);
         ASSERT_TRUE(CopyFileA(edition.archive, archive.c_str(), FALSE)) << edition.archive;
-        char idleScript[32];
-        std::snprintf(idleScript, sizeof idleScript, edition.table().shell.scriptPattern, 0);
         PackFile pack;
-        ASSERT_TRUE(pack.LoadByName(archive, idleScript, true));
+        ASSERT_TRUE(pack.LoadByName(archive, ScriptName(edition.table().shell.scriptPattern, 0), true));
         AnimationScript idle;
         ASSERT_TRUE(ParseAnimationScript(pack.Data(), static_cast<size_t>(pack.LoadedSize()), idle));
         ASSERT_FALSE(idle.frames.empty());

@@ -1,12 +1,13 @@
 #include "tools/demo_character/numbered_archive.h"
 
 #include "app/animation_script.h"
+#include "app/program.h"
 #include "tools/demo_character/archive_content.h"
 #include "tools/demo_character/frame_pictures.h"
 #include "tools/demo_character/media_files.h"
 #include "tools/demo_character/voices.h"
 
-#include <cstdio>
+#include <string>
 
 namespace {
 
@@ -38,6 +39,10 @@ public:
         for (size_t index = 0; index < plan.frames.size(); ++index) {
             const FramePlan& framePlan = plan.frames[index];
             const int owner = framePlan.sameAs >= 0 ? framePlan.sameAs : static_cast<int>(index);
+            if (owner > static_cast<int>(index)) {
+                error = "a frame of slot " + std::to_string(slot) + " repeats one that comes after it";
+                return false;
+            }
             ScriptFrame frame;
             if (!AddPictures(slot, owner, plan.frames[static_cast<size_t>(owner)], plan.clockHour, frame, error))
                 return false;
@@ -46,7 +51,7 @@ public:
             script.frames.push_back(frame);
         }
         const std::vector<uint8_t> bytes = EncodeAnimationScript(script);
-        content_.Add(ScriptName(slot), std::string(bytes.begin(), bytes.end()));
+        content_.Add(ScriptName(edition_.shell.scriptPattern, slot), std::string(bytes.begin(), bytes.end()));
         return true;
     }
 
@@ -59,13 +64,6 @@ public:
     }
 
 private:
-    std::string ScriptName(int slot) const
-    {
-        char name[64];
-        std::snprintf(name, sizeof name, edition_.shell.scriptPattern, slot);
-        return name;
-    }
-
     bool OnCanvas(const Raster& picture, const std::string& name, std::string& error) const
     {
         if (canvas_.Holds(picture))
