@@ -153,10 +153,11 @@ EditionProcess::EditionProcess(const EditionProgram& program) : program_(program
     SHGetSpecialFolderPathA(nullptr, documents, CSIDL_PERSONAL, FALSE);
     settingsPath_ = SettingsFilePath(documents, program.edition.settings.folderWord);
     // Each level of the settings folder, made as the user's installer would.
-    for (const std::string& folder : FoldersBelow(documents, settingsPath_)) {
-        if (CreateDirectoryA(folder.c_str(), nullptr))
-            madeFolders_.push_back(folder);
-    }
+    const std::vector<std::string> folders = FoldersBelow(documents, settingsPath_);
+    for (const std::string& folder : folders)
+        CreateDirectoryA(folder.c_str(), nullptr);
+    if (!folders.empty())
+        outermostFolder_ = folders.front();
     DeleteFileA(settingsPath_.c_str());
     // The archive is opened without sharing, so every run has its own copy.
     CopyFileA(program.archive.c_str(), workFolder_.File(program.edition.shell.archiveName).c_str(), FALSE);
@@ -165,8 +166,8 @@ EditionProcess::EditionProcess(const EditionProgram& program) : program_(program
 EditionProcess::~EditionProcess()
 {
     Forget();
-    if (!madeFolders_.empty())
-        RemoveTree(madeFolders_.front());
+    if (!outermostFolder_.empty())
+        RemoveTree(outermostFolder_);
 }
 
 void EditionProcess::Forget()

@@ -35,7 +35,8 @@ public:
     // folder with the archive under the edition's archive name.
     explicit EditionProcess(const EditionProgram& program);
     // Ends a program still running, without letting it save, and removes
-    // the settings folders it made.
+    // the settings folders (all of them, from the outermost down, so that no
+    // run leaves them to the next).
     ~EditionProcess();
     EditionProcess(const EditionProcess&) = delete;
     EditionProcess& operator=(const EditionProcess&) = delete;
@@ -51,9 +52,6 @@ public:
     // none.
     bool ReadSettings(SettingsRecord& record, int32_t& windowX, int32_t& windowY);
     std::string SettingsPath() const { return settingsPath_; }
-    // The settings folders this object made, outermost first (those that
-    // were there already are not among them).
-    const std::vector<std::string>& MadeFolders() const { return madeFolders_; }
 
     // Starts the program and waits until its window is visible. A run
     // before it is ended first.
@@ -85,7 +83,7 @@ private:
     DocumentsFolderLock documentsLock_;
     TempDir workFolder_;
     std::string settingsPath_;
-    std::vector<std::string> madeFolders_;
+    std::string outermostFolder_;
     PROCESS_INFORMATION process_ = {};
     HWND window_ = nullptr;
 };

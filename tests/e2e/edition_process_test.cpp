@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <shlobj.h>
+
+#include <algorithm>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -61,15 +64,24 @@ TEST(EditionProcess, MakesItsEditionsSettingsFoldersWhateverBytesTheirNamesHoldA
     EditionParameters table = QuennaEdition();
     table.settings.folderWord = "ソルビ＆表編";
     const EditionProgram program{table, QuennaProgram().program, QuennaProgram().archive};
-    std::string folder;
+    // Held across the process object's own hold, so that what was there
+    // before it is known.
+    DocumentsFolderLock lock;
+    char documents[MAX_PATH] = {};
+    SHGetSpecialFolderPathA(nullptr, documents, CSIDL_PERSONAL, FALSE);
+    const std::vector<std::string> levels = FoldersBelow(documents, SettingsFilePath(documents, table.settings.folderWord));
+    ASSERT_EQ(levels.size(), 3u);
+    const std::string& shared = levels[1];
+    const std::string& folder = levels[2];
+    const std::vector<std::string> before = Entries(shared);
     {
         EditionProcess process(program);
-        ASSERT_EQ(process.MadeFolders().size(), 3u);
-        folder = process.MadeFolders().back();
-        const std::string shared = process.MadeFolders()[1];
         EXPECT_EQ(process.SettingsPath(), folder + "\\setting.dat");
         ASSERT_TRUE(IsFolder(folder));
-        EXPECT_EQ(Entries(shared), std::vector<std::string>{"ソルビ＆表編"}) << "no folder cut at a trail byte";
+        std::vector<std::string> made = Entries(shared);
+        for (const std::string& name : before)
+            made.erase(std::remove(made.begin(), made.end(), name), made.end());
+        EXPECT_EQ(made, std::vector<std::string>{"ソルビ＆表編"}) << "no folder cut at a trail byte";
 
         SettingsRecord record;
         record.server = "mail.example";
