@@ -13,7 +13,9 @@
 #                   the demo character <name>.pac in <build>/demo, drawn by
 #                   tools/demo_character for that edition (empty where the
 #                   build runs nothing under Wine).
-# It sets <NAME>_DEMO_ARCHIVE to the archive's path, and
+# It sets <NAME>_DEMO_ARCHIVE to the archive's path and adds <name> to the
+# global property ACCESSORY_EDITIONS (the tests of every edition's table link
+# each edition's library), and
 # edition_program_resources(<target> <name>) compiles the edition's resource
 # script into another target (a test of the resources).
 find_program(PYTHON3_EXECUTABLE python3 REQUIRED)
@@ -25,6 +27,7 @@ function(add_edition name)
 
   add_library(edition_${name} STATIC ${E_SOURCES})
   target_link_libraries(edition_${name} PUBLIC app)
+  set_property(GLOBAL APPEND PROPERTY ACCESSORY_EDITIONS ${name})
 
   set(icon "${CMAKE_BINARY_DIR}/editions/${name}/${name}.ico")
   set(icon_script "${PROJECT_SOURCE_DIR}/tools/edition_icon/make_icon.py")
