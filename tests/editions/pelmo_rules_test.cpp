@@ -1,5 +1,6 @@
 // Pelmo's tick on a fake host: what starts each action and what ends it.
 #include "editions/pelmo/pelmo_edition.h"
+#include "tests/support/action_endings.h"
 #include "tests/support/fake_behaviour_host.h"
 
 #include <gmock/gmock.h>
@@ -182,48 +183,21 @@ TEST(PelmoRules, AClickBeatsAnIdlePickOfTheSameTick)
 // and 11: how long each action lasts and whether a click ends it.
 TEST(PelmoRules, EachActionEndsByItsTimeOutOrClick)
 {
-    constexpr uint32_t kNone = 0;
-    struct Row {
-        std::vector<int32_t> actions;
-        uint32_t timeout;
-        bool click;
-    };
-    const Row rows[] = {
-        {{1, 2, 5}, 30000, true},                                             // idle animations
-        {{27, 28}, 30000, true},                                              // new mail
-        {{6}, 8000, false},                                                   // click on A
-        {{7}, 5000, false},                                                   //
-        {{8}, 7000, false},                                                   //
-        {{9, 10}, 5000, false},                                               // click on B
-        {{12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23}, 30000, true},      // hour chime
-        {{24, 25}, kNone, true},                                              // alarm
-        {{4, 11}, kNone, true},                                               // follow-up, jump
-        {{26}, kNone, false},                                                 // never started
-    };
-    const uint32_t begun = kStart + 100;
-    for (const Row& row : rows) {
-        for (int32_t action : row.actions) {
-            SCOPED_TRACE(action);
-            World timed;
-            timed.Start(action, begun);
-            const uint32_t last = row.timeout == kNone ? begun + 10000000 : begun + row.timeout;
-            timed.TickAt(last);
-            EXPECT_EQ(timed.state.CurrentAction, action) << "not over at " << last - begun << " ms";
-            if (row.timeout != kNone) {
-                timed.TickAt(last + 1);
-                EXPECT_EQ(timed.state.CurrentAction, 0);
-                EXPECT_EQ(timed.state.ActionClock, last + 1);
-                EXPECT_THAT(timed.host.Changes(), ElementsAre(Armed(0)));
-            }
-
-            World clicked;
-            clicked.Start(action, begun);
-            clicked.ClickAndTick(200, 240, begun + 1);
-            EXPECT_EQ(clicked.state.CurrentAction, row.click ? 0 : action) << "after a click";
-            EXPECT_EQ(clicked.state.ClickCount, 0);
-            EXPECT_THAT(clicked.host.drawRequests, IsEmpty());
-        }
-    }
+    constexpr uint32_t kNone = ActionEnding::kNoTimeOut;
+    ExpectActionEndings<World>(
+        {
+            {{1, 2, 5}, 30000, true},                                        // idle animations
+            {{27, 28}, 30000, true},                                         // new mail
+            {{6}, 8000, false},                                              // clicks on A
+            {{7}, 5000, false},                                              //
+            {{8}, 7000, false},                                              //
+            {{9, 10}, 5000, false},                                          // clicks on B
+            {{12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23}, 30000, true}, // hour chime
+            {{24, 25}, kNone, true},                                         // alarm
+            {{4, 11}, kNone, true},                                          // follow-up, jump
+            {{26}, kNone, false},                                            // never started
+        },
+        POINT{200, 240}, kStart + 100);
 }
 
 TEST(PelmoRules, ThreeEndsIntoIdleOrItsFollowUp)
