@@ -10,6 +10,7 @@
 #include "base/graphics/effect.h"
 #include "editions/pelmo/pelmo_edition.h"
 #include "tests/shell/character_fixtures.h"
+#include "tests/shell/queued_messages.h"
 #include "tests/shell/timer_watch.h"
 #include "tests/support/temp_dir.h"
 
@@ -27,15 +28,6 @@ RECT WindowRect(HWND window)
     RECT rect = {};
     GetWindowRect(window, &rect);
     return rect;
-}
-
-int TakeQueued(HWND window, UINT message)
-{
-    int taken = 0;
-    MSG queued;
-    while (PeekMessageA(&queued, window, message, message, PM_REMOVE))
-        ++taken;
-    return taken;
 }
 
 // Pelmo's main window, made as the program makes it, with the shell's state
