@@ -36,12 +36,17 @@ protected:
         ASSERT_FALSE(FolderExists(maker_)) << "refusing to touch an existing " << maker_;
         product_ = maker_ + "\\ヴェルヴェーン　デスクトップアクセサリー";
     }
-    void TearDown() override { RemoveTree(maker_); }
+    void TearDown() override
+    {
+        if (madeFolders_)
+            RemoveTree(maker_);
+    }
 
     // The edition's folder, made with the folders above it.
     std::string MakeEditionFolder(const char* word)
     {
         const std::string edition = product_ + "\\" + word;
+        madeFolders_ = true;
         for (const std::string& level : {maker_, product_, edition})
             CreateDirectoryA(level.c_str(), nullptr);
         return edition;
@@ -64,6 +69,8 @@ protected:
     DocumentsFolderLock lock_;
     std::string maker_;
     std::string product_;
+    // Only folders this test made are removed.
+    bool madeFolders_ = false;
 };
 
 // The string at a length word: the length, then that many bytes.
