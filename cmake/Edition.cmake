@@ -16,7 +16,7 @@
 #                   (empty where the build runs nothing under Wine).
 # It sets <NAME>_DEMO_ARCHIVE to the archive's path and adds the name to the
 # global property ACCESSORY_EDITIONS (the editions in the order they were
-# added, for tests that check each one), and
+# added, for tests that check each one and link each edition's library), and
 # edition_program_resources(<target> <name>) compiles the edition's resource
 # script into another target (a test of the resources).
 find_program(PYTHON3_EXECUTABLE python3 REQUIRED)

@@ -1,5 +1,6 @@
 #include "app/behaviour_engine.h"
 #include "editions/quenna/quenna_edition.h"
+#include "tests/support/action_endings.h"
 #include "tests/support/fake_behaviour_host.h"
 
 #include <gmock/gmock.h>
@@ -211,42 +212,16 @@ TEST(BehaviourEngine, ClickBeatingAWalkPickKeepsTheWalkTimerUntilAWalkEnds)
 // action lasts and whether a click ends it.
 TEST(BehaviourEngine, EachActionEndsByItsTimeOutOrClick)
 {
-    constexpr uint32_t kNone = 0;
-    struct Row {
-        std::vector<int32_t> actions;
-        uint32_t timeout;
-        bool click;
-    };
-    const Row rows[] = {
-        {{1, 2, 5, 6}, 30000, true},                                      // idle animations
-        {{7, 8, 9, 10}, 5000, false},                                     // click reactions
-        {{11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22}, 30000, true}, // hour chime
-        {{23, 24}, kNone, true},                                          // alarm
-        {{25}, 30000, true},                                              // new mail
-    };
-    const uint32_t begun = kStart + 100;
-    for (const Row& row : rows) {
-        for (int32_t action : row.actions) {
-            SCOPED_TRACE(action);
-            World timed;
-            timed.Start(action, begun);
-            const uint32_t last = row.timeout == kNone ? begun + 10000000 : begun + row.timeout;
-            timed.TickAt(last);
-            EXPECT_EQ(timed.state.CurrentAction, action) << "not over at " << last - begun << " ms";
-            if (row.timeout != kNone) {
-                timed.TickAt(last + 1);
-                EXPECT_EQ(timed.state.CurrentAction, 0);
-                EXPECT_EQ(timed.state.ActionClock, last + 1);
-                EXPECT_THAT(timed.host.Changes(), ElementsAre("restart 0 armed"));
-            }
-
-            World clicked;
-            clicked.Start(action, begun);
-            clicked.ClickAt(200, 100);
-            clicked.TickAt(begun + 1);
-            EXPECT_EQ(clicked.state.CurrentAction, row.click ? 0 : action) << "after a click";
-        }
-    }
+    constexpr uint32_t kNone = ActionEnding::kNoTimeOut;
+    ExpectActionEndings<World>(
+        {
+            {{1, 2, 5, 6}, 30000, true},                                      // idle animations
+            {{7, 8, 9, 10}, 5000, false},                                     // click reactions
+            {{11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22}, 30000, true}, // hour chime
+            {{23, 24}, kNone, true},                                          // alarm
+            {{25}, 30000, true},                                              // new mail
+        },
+        POINT{200, 100}, kStart + 100);
 }
 
 // Idle again, the normal timer, the window back at (100, 50).

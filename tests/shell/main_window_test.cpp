@@ -5,6 +5,7 @@
 #include "editions/quenna/quenna_edition.h"
 #include "base/graphics/effect.h"
 #include "tests/shell/character_fixtures.h"
+#include "tests/shell/queued_messages.h"
 #include "tests/shell/timer_watch.h"
 #include "tests/support/child_boxes.h"
 #include "tests/support/child_process.h"
@@ -31,16 +32,6 @@ std::string TitleOf(HWND window)
     char text[64] = {};
     GetWindowTextA(window, text, sizeof text);
     return text;
-}
-
-// Messages of this kind waiting in the queue for the window, taken out.
-int TakeQueued(HWND window, UINT message)
-{
-    int taken = 0;
-    MSG queued;
-    while (PeekMessageA(&queued, window, message, message, PM_REMOVE))
-        ++taken;
-    return taken;
 }
 
 // The program makes its window once in a run: a test that needs a new one

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <limits>
 #include <map>
 #include <set>
@@ -25,9 +26,10 @@ public:
     POINT cursor{};
     int32_t screenWidth = 1024;
     BehaviourSettings settings{};
-    // Draws handed out in order; once they run out, each draw gives its
-    // range's minimum.
+    // Draws handed out in order; once they run out, each draw comes from
+    // drawSource, or gives its range's minimum when that is unset.
     std::deque<int32_t> draws;
+    std::function<int32_t(int32_t picker, int32_t min, int32_t max)> drawSource;
     std::vector<std::string> drawRequests;
     // Mailboxes (count, size) the checks find in order; then 0.
     std::deque<std::pair<int32_t, int32_t>> mailboxes;
@@ -45,7 +47,7 @@ public:
     {
         drawRequests.push_back(Text("picker", picker) + Text(" from", min) + Text(" to", max));
         if (draws.empty())
-            return min;
+            return drawSource ? drawSource(picker, min, max) : min;
         const int32_t value = draws.front();
         draws.pop_front();
         return value;
