@@ -9,6 +9,12 @@
 // every third click on the lower body; no walk.
 const EditionParameters& PelmoEdition();
 
+// The parts of Pelmo that react to a click while he idles, and the idle
+// actions a time-out draws from (4 only after 3).
+inline constexpr ClickRect kPelmoClickA = {160, 128, 272, 218};
+inline constexpr ClickRect kPelmoClickB = {160, 219, 270, 265};
+inline constexpr ActionRange kPelmoIdlePick = {1, 5};
+
 // The edition's pickers, after the shared ones.
 constexpr int32_t kPickOneOfThreePicker = kFirstEditionPicker;
 constexpr int32_t kJumpPicker = kFirstEditionPicker + 1;

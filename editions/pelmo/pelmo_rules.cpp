@@ -6,12 +6,12 @@ namespace {
 
 // The actions (= slots) and what starts and ends them.
 constexpr int32_t kIdle = 0;
-constexpr ActionRange kIdlePick = {1, 5};
+constexpr ActionRange kIdlePick = kPelmoIdlePick;
 // 4 follows 3 only: an idle draw of 4 is drawn again.
 constexpr int32_t kFollowUpLead = 3;
 constexpr int32_t kFollowUp = 4;
-constexpr ClickRect kClickA = {160, 128, 272, 218};
-constexpr ClickRect kClickB = {160, 219, 270, 265};
+constexpr ClickRect kClickA = kPelmoClickA;
+constexpr ClickRect kClickB = kPelmoClickB;
 constexpr ActionPair kClickBReactions = {9, 10};
 // Every third click on B while idle jumps instead.
 constexpr int32_t kJump = 11;

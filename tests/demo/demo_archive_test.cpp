@@ -50,7 +50,7 @@ const std::vector<DemoEdition>& Editions()
     static const std::vector<DemoEdition> editions{
         {"quenna", QuennaEdition, QUENNA_DEMO_ARCHIVE, {QuennaRules().clickA.area, QuennaRules().clickB.area}, {256, 300},
          QuennaRules().idlePick},
-        {"pelmo", PelmoEdition, PELMO_DEMO_ARCHIVE, {{160, 128, 272, 218}, {160, 219, 270, 265}}, {216, 330}, {1, 5}},
+        {"pelmo", PelmoEdition, PELMO_DEMO_ARCHIVE, {kPelmoClickA, kPelmoClickB}, {216, 330}, kPelmoIdlePick},
     };
     return editions;
 }
