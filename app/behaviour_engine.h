@@ -8,27 +8,34 @@
 
 #include <cstdint>
 
-// The pickers of the shared tick; an edition with more pickers numbers its
-// own after these.
+// The pickers of the shared steps; an edition with more pickers numbers its
+// own from kFirstEditionPicker on.
 constexpr int32_t kIdlePicker = 0;
 constexpr int32_t kPairPicker = 1;
+constexpr int32_t kFirstEditionPicker = 2;
 
 // Decides once per timer tick which animation the character plays. The tick
-// itself is the edition's (BehaviourParameters::actionTick, by default
-// DefaultActionTick); this class holds the steps every tick is made of.
+// itself is the edition's (BehaviourParameters::actionTick); this class
+// holds the steps every edition's tick is made of.
 class BehaviourEngine {
 public:
+    BehaviourEngine(ShellState& state, BehaviourHost& host);
+    // An engine that ticks by these parameters at once.
     BehaviourEngine(ShellState& state, BehaviourHost& host, const BehaviourParameters& parameters);
+
+    // The edition's parameters, from now on; they must outlive the engine.
+    void Adopt(const BehaviourParameters& parameters) { parameters_ = &parameters; }
 
     ShellState& State() { return state_; }
     BehaviourHost& Host() { return host_; }
-    const BehaviourParameters& Parameters() const { return parameters_; }
+    const BehaviourParameters& Parameters() const { return *parameters_; }
 
     // The behaviour's part of start-up: the normal timer period, the idle
     // animation from its start, both clocks stamped, the hour noted so that
     // the chime waits for the next one.
     void StartUp();
-    // One tick of the edition's rules.
+    // One tick of the edition's rules; nothing before parameters are
+    // adopted.
     void ActionTick();
 
     // Shows the current action's frame and moves its animation on; a
@@ -36,20 +43,22 @@ public:
     // voices, so a looping animation speaks once per action. Shows the window
     // on the first tick. True when the animation ran through on this tick.
     bool PlayCurrentSlot();
+    // Starts an action: its stamp on the action clock, its slot from the
+    // start with the voices armed.
     void SetAction(int32_t action);
-    // False for a stamp of 0 (a clock not started); otherwise whether more
-    // than milliseconds have passed since it.
+    // The start of an action that the idle rules picked into CurrentAction,
+    // if they picked one: the idle animation is restarted armed beneath it,
+    // then the action's slot.
+    void StartPickedAction();
+    // Whether more than milliseconds have passed since the stamp (unsigned
+    // 32-bit difference). A stamp of 0 counts as a clock not started where
+    // the edition says so.
     bool TimeElapsed(uint32_t stamp, uint32_t milliseconds);
     // A draw of 50 or more in 0..99 gives the pair's first action.
     int32_t PickOneOfTwo(ActionPair pair);
-    // The walk action that faces the cursor.
-    int32_t CursorSideAction();
-    // Moves the window one walk step toward the cursor.
-    void StepTowardCursor();
 
-    // Rules of the shared tick, usable by an edition's own tick.
-    void IdleStep();
-    void WalkStep();
+    // Back to idle when the hour chime has played long enough or was
+    // clicked.
     void EndHourChime();
     // True when the local hour has changed since the last chime and no
     // blocking action plays; notes the new time.
@@ -57,15 +66,13 @@ public:
     // True once per stored alarm time, when the alarm is on and now is its
     // hour and minute; marks the alarm fired.
     bool AlarmDue(const SYSTEMTIME& now);
-    // The mail poll of each mail period: reports failures when asked to and
-    // is true when the mailbox differs from the one last announced.
+    // The mail poll of each mail period while no blocking action plays:
+    // reports failures when asked to and is true when the mailbox differs
+    // from the one last announced.
     bool NewMailDue();
 
 private:
     ShellState& state_;
     BehaviourHost& host_;
-    const BehaviourParameters& parameters_;
+    const BehaviourParameters* parameters_ = nullptr;
 };
-
-// The shared tick (the reference edition's rules).
-void DefaultActionTick(BehaviourEngine& engine);

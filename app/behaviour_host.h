@@ -16,6 +16,15 @@ struct BehaviourSettings {
     uint16_t alarmMinute = 0;
 };
 
+// Where a slot's playback stands, as its rules may read it.
+struct SlotPlayback {
+    // The index of the frame now shown.
+    int32_t frame;
+    // Milliseconds since the slot's last frame change or restart, as the
+    // last advance of the slot computed them.
+    uint32_t elapsed;
+};
+
 // Everything the behaviour engine needs from the program around it: the
 // clocks, the cursor, the random draws, the mail check and the settings it
 // reads, and the effects of a tick on the animation slots and the window.
@@ -40,6 +49,13 @@ public:
     // a later frame back to its first.
     virtual bool AdvanceSlot(int32_t slot) = 0;
     virtual void RestartSlot(int32_t slot, bool rearmSounds) = 0;
+    // Frame 0 and no time for a slot without frames or out of the table.
+    virtual SlotPlayback Playback(int32_t slot) = 0;
+
+    // The width of the screen in pixels.
+    virtual int32_t ScreenWidth() = 0;
+    // Text for the debugger output.
+    virtual void DebugText(const char* text) = 0;
 
     virtual void SetTimerPeriod(uint32_t milliseconds) = 0;
     virtual void ShowWindow() = 0;

@@ -2,6 +2,7 @@
 
 #include "app/behaviour_parameters.h"
 #include "app/shell_parameters.h"
+#include "base/util/library_options.h"
 
 #include <cstdint>
 
@@ -14,22 +15,28 @@ struct SettingsStringOffsets {
     uint32_t password;
 };
 
-// The parameters in which the editions of the accessory differ. The shared
-// code reads them through Edition(); every program links exactly one
-// definition of it, the one of its edition (editions/<name>/edition.cpp).
-// The defaults are the reference edition's values.
+// Where the edition keeps setting.dat, and where its strings lie in it.
+struct SettingsParameters {
+    // The edition's own folder below the folders every edition shares.
+    const char* folderWord;
+    SettingsStringOffsets stringOffsets;
+};
+
+// Everything in which the editions of the accessory differ: one complete
+// table per edition (editions/<name>/), written out in full, handed to the
+// shared program by the edition's own WinMain.
 struct EditionParameters {
-    // Settings file: the edition's own folder below the shared folders, and
-    // where its strings lie in setting.dat.
-    const char* settingsFolderWord = "クエンナ編";
-    SettingsStringOffsets settingsStringOffsets{335498, 445680, 124598};
-
-    // What the character does, and when; its tick.
-    BehaviourParameters behaviour;
-
+    SettingsParameters settings;
     // The program around the character: its archive, window and tray icon,
     // and the shell functions the edition replaces.
     ShellParameters shell;
+    // What the character does, and when; its tick.
+    BehaviourParameters behaviour;
+    // The base library's choices.
+    LibraryOptionsTable library;
 };
 
+// The table the program runs with, from the moment it was adopted
+// (AdoptEdition, program.h). Reading it before is a fault of the program:
+// it ends through the fatal-error box.
 const EditionParameters& Edition();

@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include "app/edition.h"
 #include "app/program.h"
 #include "app/settings_dialog.h"
 #include "app/shell.h"
@@ -53,15 +54,6 @@ const char* MailErrorText(WPARAM code)
 
 LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_DISPLAYCHANGE) {
-        Display.Capture(window);
-        return 0;
-    }
-    return MainWndProcWithoutDisplayChange(window, message, wParam, lParam);
-}
-
-LRESULT CALLBACK MainWndProcWithoutDisplayChange(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
     switch (message) {
     case WM_CREATE:
     case WM_WINDOWPOSCHANGING:
@@ -82,6 +74,13 @@ LRESULT CALLBACK MainWndProcWithoutDisplayChange(HWND window, UINT message, WPAR
         return 0;
     case WM_SETCURSOR:
         ::SetCursor(::LoadCursorA(nullptr, IDC_ARROW));
+        return 0;
+    case WM_DISPLAYCHANGE:
+        // An edition that does not follow the display leaves the first
+        // capture as it is.
+        if (!Edition().shell.followDisplayChanges)
+            return ::DefWindowProcA(window, message, wParam, lParam);
+        Display.Capture(window);
         return 0;
     case WM_CONTEXTMENU:
         MainWindow.PopupMenu.Show();

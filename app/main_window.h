@@ -13,13 +13,10 @@ constexpr UINT kExitCommand = 0x1000;
 extern const char kMailErrorCaption[];
 const char* MailErrorText(WPARAM code);
 
-// The procedure of the main window: the timer ticks the behaviour, the
-// mouse presses, drags and clicks the character, the menu and the tray icon
-// open the settings or end the program, WM_USER also reports mail failures,
-// the end of the session saves the settings, and a change of the display is
-// captured again.
+// The procedure of the main window, every edition's: the timer ticks the
+// behaviour, the mouse presses, drags and clicks the character, the menu and
+// the tray icon open the settings or end the program, WM_USER also reports
+// mail failures, the end of the session saves the settings, and a change of
+// the display is captured again where the edition follows the display
+// (ShellParameters::followDisplayChanges).
 LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-// The same without following a change of the display: the procedure of the
-// editions that leave WM_DISPLAYCHANGE to DefWindowProcA. Everything else
-// the main window does lives here, for every edition alike.
-LRESULT CALLBACK MainWndProcWithoutDisplayChange(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -35,8 +35,7 @@ const char* CreateMainWindow(HINSTANCE instance)
 {
     const EditionParameters& edition = Edition();
     const char* name = edition.shell.windowName;
-    const WNDPROC procedure = edition.shell.windowProcedure != nullptr ? edition.shell.windowProcedure : MainWndProc;
-    TheApplication.InitClass(CS_OWNDC, procedure, instance, name);
+    TheApplication.InitClass(CS_OWNDC, MainWndProc, instance, name);
     TheApplication.SetClassLook(0, 0, nullptr, nullptr, nullptr);
     // A class of that name made elsewhere would give the window a procedure
     // that is not the program's.
@@ -83,7 +82,13 @@ bool SaveSettingsAtExit()
     return SaveSettings(Settings, Shell.WindowX, Shell.WindowY);
 }
 
-int RunProgram(HINSTANCE instance)
+int RunProgram(HINSTANCE instance, const EditionParameters& edition)
+{
+    AdoptEdition(edition);
+    return RunAdoptedProgram(instance);
+}
+
+int RunAdoptedProgram(HINSTANCE instance)
 {
     cEffect::InitCpu();
     ErrorReport::Instance().Initialize();
@@ -93,8 +98,7 @@ int RunProgram(HINSTANCE instance)
     // picture, no tray icon, no menu.
     if (const char* failure = CreateMainWindow(instance))
         FatalError(failure, kSourceName, __LINE__);
-    const StartUpFunction startUp = Edition().shell.startUp != nullptr ? Edition().shell.startUp : DefaultStartUp;
-    startUp();
+    Edition().shell.startUp();
 
     TheApplication.mainWindow = MainWindow.Hwnd();
     TheApplication.Run();

@@ -4,12 +4,23 @@
 
 #include <string>
 
-// The whole run of the program: the window, start-up, the message loop
-// until the window is closed, and the shut-down that writes setting.dat.
-// Returns the process's exit code. A program that cannot make its window
-// ends in the fatal-error box (exit code -1) before start-up, with
-// setting.dat untouched.
-int RunProgram(HINSTANCE instance);
+struct EditionParameters;
+
+// The whole run of the program with the edition's table: the window,
+// start-up, the message loop until the window is closed, and the shut-down
+// that writes setting.dat. Returns the process's exit code. A program that
+// cannot make its window ends in the fatal-error box (exit code -1) before
+// start-up, with setting.dat untouched.
+int RunProgram(HINSTANCE instance, const EditionParameters& edition);
+// The same with the edition adopted already.
+int RunAdoptedProgram(HINSTANCE instance);
+
+// Makes the table the one the program runs with (Edition()), before
+// anything reads it: the base library's options, the animation slots, the
+// settings record with its path, the random pickers and the behaviour. The
+// table must outlive the program. Called again, it starts over with another
+// table (the slots are emptied, the settings back to their defaults).
+void AdoptEdition(const EditionParameters& edition);
 
 // Registers the main window class with the edition's window procedure and
 // creates the hidden main window, then places it at the desktop centre less

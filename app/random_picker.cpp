@@ -37,13 +37,13 @@ int32_t RandomPicker::Draw()
     return generator_->distribution(generator_->engine);
 }
 
-PickerSet::PickerSet(PickerSeedFunction seed) : seed_(seed ? seed : SeedFromTime)
+PickerSet::PickerSet(PickerSeedFunction seed) : seed_(seed)
 {
 }
 
 int32_t PickerSet::Draw(int32_t picker, int32_t min, int32_t max)
 {
-    if (min > max)
+    if (min > max || seed_ == nullptr)
         return min;
     const auto key = std::make_tuple(picker, min, max);
     auto found = pickers_.find(key);

@@ -34,7 +34,8 @@ private:
 class PickerSet {
 public:
     explicit PickerSet(PickerSeedFunction seed);
-    // One draw in [min, max]; min itself when the range is inverted.
+    // One draw in [min, max]; min itself when the range is inverted or
+    // there is no seed function (no edition adopted yet).
     int32_t Draw(int32_t picker, int32_t min, int32_t max);
 
 private:

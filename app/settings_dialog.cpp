@@ -105,9 +105,7 @@ void Closed(HWND dialog, SettingsControls& controls)
 {
     controls.topmostAfterClose = controls.keepOnTop.Check.Get();
     const EditionParameters& edition = Edition();
-    const DialogTimerFunction timer =
-        edition.shell.dialogCloseTimer != nullptr ? edition.shell.dialogCloseTimer : WalkAwareDialogTimer;
-    MainWindow.Timer.Set(timer(Shell, edition.behaviour));
+    MainWindow.Timer.Set(edition.shell.dialogCloseTimer(Shell, edition.behaviour));
     if (TheApplication.modelessDialogs[0] == dialog)
         TheApplication.modelessDialogs[0] = nullptr;
 }
@@ -163,7 +161,7 @@ INT_PTR CALLBACK SettingsDialogProc(HWND dialog, UINT message, WPARAM wParam, LP
     }
 }
 
-uint32_t WalkAwareDialogTimer(const ShellState& state, const BehaviourParameters& behaviour)
+uint32_t NormalDialogTimer(const ShellState&, const BehaviourParameters& behaviour)
 {
-    return behaviour.walkActions.Contains(state.CurrentAction) ? behaviour.walkTimerMs : behaviour.normalTimerMs;
+    return behaviour.normalTimerMs;
 }

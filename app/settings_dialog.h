@@ -19,9 +19,6 @@ void OpenSettingsDialog();
 
 // The dialog procedure: fills the controls from Settings, stores them on OK
 // (nothing on Cancel), and on closing restores the z-order from its own
-// "always on top" box and restarts timer 1.
+// "always on top" box and restarts timer 1 at the edition's period
+// (ShellParameters::dialogCloseTimer).
 INT_PTR CALLBACK SettingsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
-
-// The shared timer restart: the walk period while the character walks
-// toward the cursor, else the normal one.
-uint32_t WalkAwareDialogTimer(const ShellState& state, const BehaviourParameters& behaviour);

@@ -17,14 +17,14 @@ bool SettingsRecord::Load(int32_t& windowX, int32_t& windowY)
     file.Close();
     // Only the bytes actually read count: a short file yields no field
     // beyond its end.
-    DecodeSettings(block.data(), read > 0 ? static_cast<size_t>(read) : 0, Edition().settingsStringOffsets,
+    DecodeSettings(block.data(), read > 0 ? static_cast<size_t>(read) : 0, Edition().settings.stringOffsets,
                    *this, windowX, windowY);
     return true;
 }
 
 bool SaveSettings(const SettingsRecord& record, int32_t windowX, int32_t windowY)
 {
-    const std::vector<uint8_t> block = EncodeSettings(record, windowX, windowY, Edition().settingsStringOffsets,
+    const std::vector<uint8_t> block = EncodeSettings(record, windowX, windowY, Edition().settings.stringOffsets,
                                                       [] { return std::rand(); });
     EasyFile file;
     if (!file.OpenWrite(record.path, false))

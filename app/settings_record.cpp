@@ -44,6 +44,6 @@ SettingsRecord InitSettings()
     // Without a documents folder the file would land relative to the root of
     // the current drive; an empty path is never opened instead.
     if (!documents.empty())
-        record.path = SettingsFilePath(documents, Edition().settingsFolderWord);
+        record.path = SettingsFilePath(documents, Edition().settings.folderWord);
     return record;
 }

@@ -1,15 +1,23 @@
 #include "app/shell_host.h"
 
 #include "app/mail_check.h"
+#include "base/diag/debug_output.h"
 #include "base/util/time_wrappers.h"
+#include "base/window/display_settings.h"
 #include "base/window/window_control.h"
 
 #include <mmsystem.h>
 
 ShellHost::ShellHost(std::vector<CharacterSlot>& slots, SettingsRecord& settings, ShellState& state,
-                     WindowControl& window, PickerSeedFunction seed)
-    : slots_(slots), settings_(settings), state_(state), window_(window), pickers_(seed)
+                     WindowControl& window, DisplaySettings& display)
+    : slots_(slots), settings_(settings), state_(state), window_(window), display_(display), pickers_(nullptr)
 {
+}
+
+void ShellHost::Adopt(PickerSeedFunction seed)
+{
+    pickers_ = PickerSet(seed);
+    shown_ = ShownShape();
 }
 
 uint32_t ShellHost::Milliseconds()
@@ -96,6 +104,24 @@ void ShellHost::RestartSlot(int32_t slot, bool rearmSounds)
     CharacterSlot* character = SlotAt(slot);
     if (character != nullptr)
         character->slot.Restart(*this, rearmSounds);
+}
+
+SlotPlayback ShellHost::Playback(int32_t slot)
+{
+    const CharacterSlot* character = SlotAt(slot);
+    if (character == nullptr || character->slot.frames.empty())
+        return SlotPlayback{0, 0};
+    return SlotPlayback{character->slot.current, character->slot.elapsed};
+}
+
+int32_t ShellHost::ScreenWidth()
+{
+    return display_.width;
+}
+
+void ShellHost::DebugText(const char* text)
+{
+    DebugPrintf("%s", text);
 }
 
 void ShellHost::SetTimerPeriod(uint32_t milliseconds)

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <vector>
 
+class DisplaySettings;
 class WindowControl;
 
 // The behaviour engine's view of the running program: the system's clocks,
@@ -17,7 +18,11 @@ class WindowControl;
 class ShellHost : public BehaviourHost {
 public:
     ShellHost(std::vector<CharacterSlot>& slots, SettingsRecord& settings, ShellState& state, WindowControl& window,
-              PickerSeedFunction seed);
+              DisplaySettings& display);
+
+    // The edition's seed for the pickers; pickers drawn from before are
+    // forgotten.
+    void Adopt(PickerSeedFunction seed);
 
     uint32_t Milliseconds() override;
     SYSTEMTIME LocalTime() override;
@@ -31,6 +36,11 @@ public:
     void UpdateSlot(int32_t slot) override;
     bool AdvanceSlot(int32_t slot) override;
     void RestartSlot(int32_t slot, bool rearmSounds) override;
+    SlotPlayback Playback(int32_t slot) override;
+
+    // The desktop width of the last display capture.
+    int32_t ScreenWidth() override;
+    void DebugText(const char* text) override;
 
     void SetTimerPeriod(uint32_t milliseconds) override;
     void ShowWindow() override;
@@ -43,6 +53,7 @@ private:
     SettingsRecord& settings_;
     ShellState& state_;
     WindowControl& window_;
+    DisplaySettings& display_;
     PickerSet pickers_;
     ShownShape shown_;
 };

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <windows.h>
-
 #include <cstdint>
 
 struct ShellState;
@@ -15,26 +13,31 @@ using StartUpFunction = void (*)();
 // The period timer 1 restarts at when the settings dialog closes.
 using DialogTimerFunction = uint32_t (*)(const ShellState& state, const BehaviourParameters& behaviour);
 
-// What the program shell of one edition is made of. The defaults are the
-// reference edition's values; the window's origin offsets are the
-// behaviour's (BehaviourParameters::originOffsetX and Y).
+// The normal period, whatever plays: for the editions without a walk, and
+// for the one whose walk goes on at the normal period after the dialog.
+uint32_t NormalDialogTimer(const ShellState& state, const BehaviourParameters& behaviour);
+
+// What the program shell of one edition is made of. Each edition writes the
+// whole table out.
 struct ShellParameters {
     // The character archive, opened relative to the working directory.
-    const char* archiveName = "quenna.pac";
+    const char* archiveName;
     // The script of slot i is this pattern formatted with i.
-    const char* scriptPattern = "quenna%02d.ttp";
+    const char* scriptPattern;
     // Slots 0 .. slotCount - 1: one animation per action.
-    int32_t slotCount = 26;
+    int32_t slotCount;
     // The window class name, the window title and the tray icon's tip.
-    const char* windowName = "quennacot";
+    const char* windowName;
     // The resource id of the tray icon.
-    uint16_t trayIconId = 111;
+    uint16_t trayIconId;
 
-    // The functions an edition may replace; null takes the shared one.
-    // The main window procedure (MainWndProc).
-    WNDPROC windowProcedure = nullptr;
-    // Start-up (DefaultStartUp).
-    StartUpFunction startUp = nullptr;
-    // The timer period after the settings dialog (WalkAwareDialogTimer).
-    DialogTimerFunction dialogCloseTimer = nullptr;
+    // Whether the main window takes a change of the display mode in
+    // (WM_DISPLAYCHANGE captures the new mode); otherwise the message takes
+    // the default road and the first capture stands.
+    bool followDisplayChanges;
+
+    // The program's start-up (DefaultStartUp, or the edition's own).
+    StartUpFunction startUp;
+    // The timer period after the settings dialog.
+    DialogTimerFunction dialogCloseTimer;
 };

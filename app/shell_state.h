@@ -38,6 +38,9 @@ struct ShellState {
     // Mailbox count and size last announced.
     int32_t LastMailCount = 0;
     int32_t LastMailSize = 0;
+    // Clicks counted by an edition whose every third click in one area
+    // plays an action of its own.
+    int32_t ClickCount = 0;
 };
 
 // Window positions may come from setting.dat, so sums with them are made in

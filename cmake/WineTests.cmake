@@ -1,4 +1,5 @@
-# add_wine_test(<target> SOURCES <files...> [LIBRARIES <libs...>] [DISPLAY])
+# add_wine_test(<target> SOURCES <files...> [LIBRARIES <libs...>] [DISPLAY]
+#               [PREFIX <text>])
 #
 # Builds a GoogleTest program and registers each of its tests with CTest; they
 # run through Wine (the cross-compiling emulator). Wine exits 0 even when it
@@ -7,10 +8,12 @@
 # when the program lists no test at all.
 # DISPLAY marks programs that use the screen, cursor or focus: they run one at
 # a time so they do not fight over the shared X display.
+# PREFIX goes before each test's name in CTest, for programs built from the
+# same sources once per edition ("pelmo." in "pelmo.EditionResources.X").
 include(GoogleTest)
 
 function(add_wine_test target)
-  cmake_parse_arguments(T "DISPLAY" "" "SOURCES;LIBRARIES" ${ARGN})
+  cmake_parse_arguments(T "DISPLAY" "PREFIX" "SOURCES;LIBRARIES" ${ARGN})
   add_executable(${target} ${T_SOURCES})
   target_link_libraries(${target} PRIVATE ${T_LIBRARIES} test_support GTest::gmock GTest::gtest)
   set(lock "")
@@ -18,6 +21,7 @@ function(add_wine_test target)
     set(lock RESOURCE_LOCK x11_display)
   endif()
   gtest_discover_tests(${target}
+    TEST_PREFIX "${T_PREFIX}"
     DISCOVERY_MODE PRE_TEST
     DISCOVERY_TIMEOUT 120
     PROPERTIES

@@ -10,5 +10,5 @@
 // so a byte-wise replacement cannot damage a Japanese name.
 std::string ToNativePath(const std::string& path, bool convertSeparators);
 
-// As above, with the edition's choice (LibraryOptions().convertPathSeparators).
+// As above, with the program's choice (LibraryOptions().convertPathSeparators).
 std::string ToNativePath(const std::string& path);

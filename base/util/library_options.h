@@ -2,21 +2,31 @@
 
 #include <cstdint>
 
-// Build-time choices of the base library that differ between editions.
-// The library only declares LibraryOptions(); every program links exactly one
-// definition of it, the one of its edition (editions/<name>/), so an edition
-// changes these values without a copy of the library code.
+// Choices of the base library that differ between the programs built on it.
+// A program hands its table over once, at start-up, before anything of the
+// library runs; the library has no values of its own to fall back on.
 struct LibraryOptionsTable {
     // File and archive names are turned into native form ('/' becomes '\')
     // inside the file layer before every system call.
-    bool convertPathSeparators = true;
+    bool convertPathSeparators;
 
-    // SetWindowPos flags of the window framework's moves and resizes: by
-    // default SWP_NOSIZE | SWP_NOZORDER (0x05) and SWP_NOMOVE | SWP_NOZORDER
-    // (0x06). An edition that moves its window without a redraw adds
-    // SWP_NOREDRAW (0x0D and 0x0E).
-    uint32_t windowMoveFlags = 0x05;
-    uint32_t windowResizeFlags = 0x06;
+    // SetWindowPos flags of the window framework's moves and resizes:
+    // SWP_NOSIZE | SWP_NOZORDER (0x05) and SWP_NOMOVE | SWP_NOZORDER (0x06),
+    // with SWP_NOREDRAW added (0x0D and 0x0E) for a window moved without a
+    // redraw.
+    uint32_t windowMoveFlags;
+    uint32_t windowResizeFlags;
 };
 
+// The library's own form: names in native form, moves and resizes that
+// redraw. For the tools and tests built on the library; each edition of
+// the accessory writes out its own table.
+extern const LibraryOptionsTable kStandardLibraryOptions;
+
+// Hands the table over; the library reads it from then on. May be called
+// again (a test trying several programs' tables).
+void SetLibraryOptions(const LibraryOptionsTable& options);
+
+// The table handed over. Reading it before that is a fault of the program:
+// it ends through the fatal-error box.
 const LibraryOptionsTable& LibraryOptions();

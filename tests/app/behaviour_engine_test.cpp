@@ -1,5 +1,7 @@
 #include "app/behaviour_engine.h"
-#include "app/edition.h"
+#include "editions/quenna/quenna_edition.h"
+#include "tests/support/action_endings.h"
+#include "tests/support/fake_behaviour_host.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -21,83 +23,10 @@ constexpr uint32_t kStart = 1000;
 constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
 constexpr int32_t kMin = std::numeric_limits<int32_t>::min();
 
-// The program around the engine, set by the test and recording every effect
-// as a line of text in order.
-class FakeHost : public BehaviourHost {
-public:
-    uint32_t now = kStart;
-    SYSTEMTIME local{};
-    POINT cursor{};
-    BehaviourSettings settings;
-    std::deque<int32_t> draws;
-    std::vector<std::string> drawRequests;
-    std::deque<std::pair<int32_t, int32_t>> mailboxes;
-    int mailChecks = 0;
-    std::set<int32_t> slotsRunningThrough;
-    std::vector<std::string> events;
-
-    uint32_t Milliseconds() override { return now; }
-    SYSTEMTIME LocalTime() override { return local; }
-    POINT CursorPosition() override { return cursor; }
-    int32_t Draw(int32_t picker, int32_t min, int32_t max) override
-    {
-        drawRequests.push_back(Text("picker", picker) + Text(" from", min) + Text(" to", max));
-        if (draws.empty())
-            return min;
-        const int32_t value = draws.front();
-        draws.pop_front();
-        return value;
-    }
-    int32_t CheckMail(int32_t& size) override
-    {
-        ++mailChecks;
-        if (mailboxes.empty())
-            return 0;
-        const auto mailbox = mailboxes.front();
-        mailboxes.pop_front();
-        size = mailbox.second;
-        return mailbox.first;
-    }
-    BehaviourSettings Settings() override { return settings; }
-    void MarkAlarmFired() override { settings.alarmFired = true; }
-    void UpdateSlot(int32_t slot) override { events.push_back(Text("update", slot)); }
-    bool AdvanceSlot(int32_t slot) override
-    {
-        events.push_back(Text("advance", slot));
-        return slotsRunningThrough.count(slot) != 0;
-    }
-    void RestartSlot(int32_t slot, bool rearm) override
-    {
-        events.push_back(Text("restart", slot) + (rearm ? " armed" : " quiet"));
-    }
-    void SetTimerPeriod(uint32_t ms) override { events.push_back(Text("timer", static_cast<int64_t>(ms))); }
-    void ShowWindow() override { events.push_back("show"); }
-    void PostMailError(uint32_t code) override { events.push_back(Text("mail error", code)); }
-
-    // The events that start or end an animation or change the timer.
-    std::vector<std::string> Changes() const
-    {
-        std::vector<std::string> changes;
-        for (const std::string& event : events) {
-            if (event.rfind("restart", 0) == 0 || event.rfind("timer", 0) == 0)
-                changes.push_back(event);
-        }
-        return changes;
-    }
-
-private:
-    static std::string Text(const char* what, int64_t value) { return std::string(what) + " " + std::to_string(value); }
-};
-
 // A started engine with the reference edition's parameters: the window at
 // (100, 50), so the character's centre is at (354, 274), at 9:00.
-struct World {
-    ShellState state;
-    FakeHost host;
-    BehaviourParameters parameters = Edition().behaviour;
-    BehaviourEngine engine{state, host, parameters};
-
-    World()
+struct World : BehaviourWorld {
+    World() : BehaviourWorld(QuennaEdition().behaviour)
     {
         state.WindowX = 100;
         state.WindowY = 50;
@@ -106,34 +35,14 @@ struct World {
         engine.StartUp();
         host.events.clear();
     }
-
-    void TickAt(uint32_t now)
-    {
-        host.now = now;
-        engine.ActionTick();
-    }
-    void ClickAt(int32_t x, int32_t y)
-    {
-        state.ClickPoint = POINT{x, y};
-        state.Clicked = true;
-    }
-    // For tests of other rules: the idle time-out never passes.
-    void NoIdlePicks() { parameters.idleTimeoutMs = std::numeric_limits<uint32_t>::max(); }
-    // Starts an action as the engine does, then forgets what that recorded.
-    void Start(int32_t action, uint32_t now)
-    {
-        host.now = now;
-        engine.SetAction(action);
-        host.events.clear();
-    }
 };
 
 TEST(BehaviourEngine, StartUpArmsIdleAndTheFirstTickShowsTheWindowOnce)
 {
     ShellState state;
-    FakeHost host;
+    FakeBehaviourHost host;
     host.local.wHour = 17;
-    BehaviourEngine engine(state, host, Edition().behaviour);
+    BehaviourEngine engine(state, host, QuennaEdition().behaviour);
     engine.StartUp();
     EXPECT_THAT(host.events, ElementsAre("timer 100", "restart 0 armed"));
     EXPECT_EQ(state.ActionClock, kStart);
@@ -303,42 +212,16 @@ TEST(BehaviourEngine, ClickBeatingAWalkPickKeepsTheWalkTimerUntilAWalkEnds)
 // action lasts and whether a click ends it.
 TEST(BehaviourEngine, EachActionEndsByItsTimeOutOrClick)
 {
-    constexpr uint32_t kNone = 0;
-    struct Row {
-        std::vector<int32_t> actions;
-        uint32_t timeout;
-        bool click;
-    };
-    const Row rows[] = {
-        {{1, 2, 5, 6}, 30000, true},                                      // idle animations
-        {{7, 8, 9, 10}, 5000, false},                                     // click reactions
-        {{11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22}, 30000, true}, // hour chime
-        {{23, 24}, kNone, true},                                          // alarm
-        {{25}, 30000, true},                                              // new mail
-    };
-    const uint32_t begun = kStart + 100;
-    for (const Row& row : rows) {
-        for (int32_t action : row.actions) {
-            SCOPED_TRACE(action);
-            World timed;
-            timed.Start(action, begun);
-            const uint32_t last = row.timeout == kNone ? begun + 10000000 : begun + row.timeout;
-            timed.TickAt(last);
-            EXPECT_EQ(timed.state.CurrentAction, action) << "not over at " << last - begun << " ms";
-            if (row.timeout != kNone) {
-                timed.TickAt(last + 1);
-                EXPECT_EQ(timed.state.CurrentAction, 0);
-                EXPECT_EQ(timed.state.ActionClock, last + 1);
-                EXPECT_THAT(timed.host.Changes(), ElementsAre("restart 0 armed"));
-            }
-
-            World clicked;
-            clicked.Start(action, begun);
-            clicked.ClickAt(200, 100);
-            clicked.TickAt(begun + 1);
-            EXPECT_EQ(clicked.state.CurrentAction, row.click ? 0 : action) << "after a click";
-        }
-    }
+    constexpr uint32_t kNone = ActionEnding::kNoTimeOut;
+    ExpectActionEndings<World>(
+        {
+            {{1, 2, 5, 6}, 30000, true},                                      // idle animations
+            {{7, 8, 9, 10}, 5000, false},                                     // click reactions
+            {{11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22}, 30000, true}, // hour chime
+            {{23, 24}, kNone, true},                                          // alarm
+            {{25}, 30000, true},                                              // new mail
+        },
+        POINT{200, 100}, kStart + 100);
 }
 
 // Idle again, the normal timer, the window back at (100, 50).
@@ -418,7 +301,7 @@ TEST(BehaviourEngine, WalkStepMovesTheCentreTowardTheCursor)
         world.state.WindowX = c.window.x;
         world.state.WindowY = c.window.y;
         world.host.cursor = c.cursor;
-        world.engine.StepTowardCursor();
+        StepTowardCursor(world.engine, QuennaRules());
         EXPECT_EQ(world.state.WindowX, c.moved.x);
         EXPECT_EQ(world.state.WindowY, c.moved.y);
     }
@@ -434,7 +317,7 @@ TEST(BehaviourEngine, CursorSideComparesWithTheCentreWithoutOverflow)
         World world;
         world.state.WindowX = c.windowX;
         world.host.cursor.x = c.cursorX;
-        EXPECT_EQ(world.engine.CursorSideAction(), c.action) << c.windowX << " " << c.cursorX;
+        EXPECT_EQ(CursorSideAction(world.engine, QuennaRules()), c.action) << c.windowX << " " << c.cursorX;
     }
 }
 
@@ -635,14 +518,14 @@ void EditionTick(BehaviourEngine& engine)
     engine.PlayCurrentSlot();
 }
 
-TEST(BehaviourEngine, EditionTickReplacesTheSharedOne)
+TEST(BehaviourEngine, TheEditionsTickIsTheOneThatRuns)
 {
     World world;
     world.parameters.actionTick = EditionTick;
     world.ClickAt(200, 100);
     world.TickAt(kStart + 30001);
     EXPECT_EQ(g_editionTicks, 1);
-    EXPECT_EQ(world.state.CurrentAction, 0) << "none of the shared rules ran";
+    EXPECT_EQ(world.state.CurrentAction, 0) << "none of the reference rules ran";
     EXPECT_TRUE(world.state.Clicked);
 }
 

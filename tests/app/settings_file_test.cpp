@@ -1,5 +1,7 @@
 #include "app/settings_layout.h"
+#include "app/program.h"
 #include "app/settings_record.h"
+#include "editions/quenna/quenna_edition.h"
 
 #include "tests/app/settings_test_support.h"
 #include "tests/support/documents_folder_lock.h"
@@ -13,6 +15,12 @@
 #include <string>
 
 namespace {
+
+// setting.dat of the reference edition.
+class SettingsFile : public ::testing::Test {
+protected:
+    void SetUp() override { AdoptEdition(QuennaEdition()); }
+};
 
 bool FolderExists(const std::string& path)
 {
@@ -35,7 +43,7 @@ Loaded LoadFrom(const std::string& path)
     return loaded;
 }
 
-TEST(SettingsFile, SavesAFullFileThatLoadsBack)
+TEST_F(SettingsFile, SavesAFullFileThatLoadsBack)
 {
     TempDir folder;
     SettingsRecord record = DistinctSettings();
@@ -59,14 +67,14 @@ TEST(SettingsFile, SavesAFullFileThatLoadsBack)
     EXPECT_EQ(loaded.y, 2000);
 }
 
-TEST(SettingsFile, CarriesTheReservedBytesFromFileToFile)
+TEST_F(SettingsFile, CarriesTheReservedBytesFromFileToFile)
 {
     TempDir folder;
     SettingsRecord stored;
     for (size_t i = 0; i < stored.reserved.size(); ++i)
         stored.reserved[i] = static_cast<uint8_t>(0xF0 - 3 * i);
     const std::vector<uint8_t> block =
-        EncodeSettings(stored, 1, 2, EditionParameters{}.settingsStringOffsets, [] { return std::rand(); });
+        EncodeSettings(stored, 1, 2, QuennaEdition().settings.stringOffsets, [] { return std::rand(); });
     ASSERT_TRUE(WriteWholeFile(folder.File("old.dat"), std::string(block.begin(), block.end())));
 
     Loaded loaded = LoadFrom(folder.File("old.dat"));
@@ -79,7 +87,7 @@ TEST(SettingsFile, CarriesTheReservedBytesFromFileToFile)
     EXPECT_EQ(written.substr(17, 16), std::string(block.begin() + 17, block.begin() + 33));
 }
 
-TEST(SettingsFile, AMissingFolderOrFileLeavesTheDefaultsAndCreatesNothing)
+TEST_F(SettingsFile, AMissingFolderOrFileLeavesTheDefaultsAndCreatesNothing)
 {
     TempDir folder;
     const std::string missingFolder = folder.File("absent");
@@ -97,12 +105,12 @@ TEST(SettingsFile, AMissingFolderOrFileLeavesTheDefaultsAndCreatesNothing)
     EXPECT_FALSE(FolderExists(missingFolder));
 }
 
-TEST(SettingsFile, AShortFileGivesOnlyWhatItHolds)
+TEST_F(SettingsFile, AShortFileGivesOnlyWhatItHolds)
 {
     // 40 bytes hold the window position and the flags but not the port, and
     // a reader that decoded its whole buffer would take a port of 0.
     TempDir folder;
-    const std::vector<uint8_t> block = EncodeSettings(DistinctSettings(), 7, 8, EditionParameters{}.settingsStringOffsets,
+    const std::vector<uint8_t> block = EncodeSettings(DistinctSettings(), 7, 8, QuennaEdition().settings.stringOffsets,
                                                       [] { return std::rand(); });
     ASSERT_TRUE(WriteWholeFile(folder.File("setting.dat"), std::string(block.begin(), block.begin() + 40)));
     const Loaded loaded = LoadFrom(folder.File("setting.dat"));
@@ -115,7 +123,7 @@ TEST(SettingsFile, AShortFileGivesOnlyWhatItHolds)
 }
 
 // The real path, in the documents folder of the test's own Wine home.
-TEST(SettingsFile, UsesTheEditionFolderOnlyWhenItExists)
+TEST_F(SettingsFile, UsesTheEditionFolderOnlyWhenItExists)
 {
     DocumentsFolderLock lock;
     char documents[MAX_PATH] = {};

@@ -1,4 +1,5 @@
 #include "app/settings_layout.h"
+#include "editions/quenna/quenna_edition.h"
 
 #include "base/util/byte_writer.h"
 #include "tests/app/settings_test_support.h"
@@ -11,7 +12,7 @@
 
 namespace {
 
-const SettingsStringOffsets kQuenna = EditionParameters{}.settingsStringOffsets;
+const SettingsStringOffsets kQuenna = QuennaEdition().settings.stringOffsets;
 
 // The filler byte drawn for offset o when draw k gives k * 7 + 3.
 uint8_t CountingFillerByte(size_t offset)

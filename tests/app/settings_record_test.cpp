@@ -1,3 +1,5 @@
+#include "app/program.h"
+#include "editions/quenna/quenna_edition.h"
 #include "app/settings_record.h"
 
 #include "tests/app/settings_test_support.h"
@@ -44,6 +46,7 @@ TEST(SettingsPath, JoinsTheFoldersAsCodePage932Bytes)
 
 TEST(SettingsPath, InitialSettingsAreTheDefaultsInTheDocumentsFolder)
 {
+    AdoptEdition(QuennaEdition());
     const SettingsRecord record = InitSettings();
     SettingsRecord defaults;
     defaults.keepOnTop = true;

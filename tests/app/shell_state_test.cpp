@@ -1,5 +1,5 @@
 #include "app/shell_state.h"
-#include "app/edition.h"
+#include "editions/quenna/quenna_edition.h"
 
 #include <gtest/gtest.h>
 
@@ -87,10 +87,10 @@ TEST(ShellState, DragHoldsTheWindowPositionAtTheLimits)
 TEST(ShellState, StartPositionCentresTheCharacterOnTheDesktop)
 {
     ShellState state;
-    PlaceAtDesktopCentre(state, 1024, 768, Edition().behaviour);
+    PlaceAtDesktopCentre(state, 1024, 768, QuennaEdition().behaviour);
     EXPECT_EQ(state.WindowX, 512 - 254);
     EXPECT_EQ(state.WindowY, 384 - 224);
-    PlaceAtDesktopCentre(state, 1023, 767, Edition().behaviour);
+    PlaceAtDesktopCentre(state, 1023, 767, QuennaEdition().behaviour);
     EXPECT_EQ(state.WindowX, 511 - 254);
     EXPECT_EQ(state.WindowY, 383 - 224);
 }

@@ -1,6 +1,7 @@
 // Prints the 32-bit copy, fill and blend rates of the pixel engine next to
 // memcpy/memset on the same buffers, at a frame size and at 4096 x 4096.
 
+#include "base/util/library_options.h"
 #include "base/graphics/effect.h"
 #include "base/graphics/effect_fast.h"
 #include "tests/support/seconds_clock.h"
@@ -136,6 +137,7 @@ void Measure(int32_t width, int32_t height)
 
 int main()
 {
+    SetLibraryOptions(kStandardLibraryOptions);
     cEffect::InitCpu();
     std::printf("MMX %s (%s road); vector forms offered: %s\n", cEffect::HasMmx() ? "yes" : "no",
                 cEffect::HasMmx() ? "fast" : "generic", NameOf(effect_fast::VectorsOffered()));

@@ -10,6 +10,7 @@
 #include "app/main_window.h"
 #include "app/program.h"
 #include "app/shell.h"
+#include "editions/quenna/quenna_edition.h"
 #include "base/graphics/effect.h"
 #include "base/io/pack_entry.h"
 #include "base/io/pack_file.h"
@@ -239,6 +240,7 @@ void StartAsProcess(const std::string& folder)
 
 int main(int argc, char** argv)
 {
+    AdoptEdition(QuennaEdition());
     const int idleSeconds = argc > 1 ? std::atoi(argv[1]) : 60;
     TempDir folder;
     const std::string archive = folder.File(Edition().shell.archiveName);

@@ -4,6 +4,7 @@
 // Each time is the median of a few builds after one to warm up (the run
 // by run build of the noise takes seconds, so it is timed once).
 
+#include "base/util/library_options.h"
 #include "base/graphics/bitmap.h"
 #include "base/window/region.h"
 
@@ -47,6 +48,7 @@ void Compare(const char* name, Bitmap& image, int referenceRounds)
 
 int main()
 {
+    SetLibraryOptions(kStandardLibraryOptions);
     Bitmap warmUp, character, noise;
     PaintFigureMask(warmUp, 50, 45);
     PaintFigureMask(character, 500, 450);

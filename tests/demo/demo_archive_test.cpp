@@ -1,10 +1,13 @@
-// The demo character archive as the build made it: the scripts, pictures and
-// voices that the Quenna program loads when no other character is given.
+// Each edition's demo character archive as the build made it: the scripts,
+// pictures and voices that the edition's program loads when no other
+// character is given.
 #include "app/animation_script.h"
-#include "app/edition.h"
+#include "app/program.h"
 #include "base/graphics/bitmap.h"
 #include "base/io/pack_file.h"
 #include "base/util/byte_reader.h"
+#include "editions/pelmo/pelmo_edition.h"
+#include "editions/quenna/quenna_edition.h"
 #include "tests/support/temp_dir.h"
 #include "tools/demo_character/demo_markers.h"
 
@@ -12,25 +15,45 @@
 
 #include <windows.h>
 
-#include <cstdio>
+#include <map>
+#include <ostream>
+#include <utility>
 #include <string>
 #include <vector>
 
 namespace {
 
-constexpr int kSlotCount = 26;
-constexpr int kCanvasWidth = 508;
-constexpr int kCanvasHeight = 448;
 constexpr uint32_t kKey = 0x0000FF00; // compared with all four bytes, as the region builder does
 
+// What the tests know of an edition's demo character besides its table.
+struct DemoEdition {
+    const char* name;
+    const EditionParameters& (*table)();
+    const char* archive;
+    // The areas a click reacts to, which the figure must cover in every
+    // frame, and a point of the figure outside them (where the user drags
+    // it or opens its menu without starting a reaction).
+    std::vector<ClickRect> clickAreas;
+    POINT bodyPoint;
+    // The idle actions, whose voices are chatter.
+    ActionRange idleActions;
+};
 
-std::string ScriptName(int slot)
+// Test names and messages show the edition by its name.
+void PrintTo(const DemoEdition& edition, std::ostream* out)
 {
-    char name[16];
-    std::snprintf(name, sizeof name, "quenna%02d.ttp", slot);
-    return name;
+    *out << edition.name;
 }
 
+const std::vector<DemoEdition>& Editions()
+{
+    static const std::vector<DemoEdition> editions{
+        {"quenna", QuennaEdition, QUENNA_DEMO_ARCHIVE, {QuennaRules().clickA.area, QuennaRules().clickB.area}, {256, 300},
+         QuennaRules().idlePick},
+        {"pelmo", PelmoEdition, PELMO_DEMO_ARCHIVE, {kPelmoClickA, kPelmoClickB}, {216, 330}, kPelmoIdlePick},
+    };
+    return editions;
+}
 
 // A picture pixel as stored: blue, green, red and the fourth byte.
 uint32_t PixelAt(const Bitmap& picture, int32_t x, int32_t y)
@@ -43,22 +66,52 @@ uint32_t PixelAt(const Bitmap& picture, int32_t x, int32_t y)
 // A frame as the program composes it: the canvas filled with the key
 // colour, the mask picture copied on, then the image picture copied over it.
 struct Canvas {
-    std::vector<uint32_t> pixels = std::vector<uint32_t>(static_cast<size_t>(kCanvasWidth) * kCanvasHeight, kKey);
-    uint32_t At(int x, int y) const { return pixels[static_cast<size_t>(y) * kCanvasWidth + static_cast<size_t>(x)]; }
+    Canvas(int32_t w, int32_t h) : width(w), height(h), pixels(static_cast<size_t>(w) * static_cast<size_t>(h), kKey) {}
+    int32_t width;
+    int32_t height;
+    std::vector<uint32_t> pixels;
+
+    uint32_t At(int x, int y) const { return pixels[static_cast<size_t>(y) * static_cast<size_t>(width) + static_cast<size_t>(x)]; }
+    void Set(int x, int y, uint32_t pixel) { pixels[static_cast<size_t>(y) * static_cast<size_t>(width) + static_cast<size_t>(x)] = pixel; }
     void Copy(const Bitmap& picture, int32_t left, int32_t top)
     {
         for (int32_t y = 0; y < picture.Height(); ++y)
             for (int32_t x = 0; x < picture.Width(); ++x)
-                if (left + x >= 0 && left + x < kCanvasWidth && top + y >= 0 && top + y < kCanvasHeight)
-                    pixels[static_cast<size_t>(top + y) * kCanvasWidth + static_cast<size_t>(left + x)] = PixelAt(picture, x, y);
+                if (left + x >= 0 && left + x < width && top + y >= 0 && top + y < height)
+                    Set(left + x, top + y, PixelAt(picture, x, y));
+    }
+    // The window's shape: which pixels are not the key colour.
+    std::vector<bool> Shape() const
+    {
+        std::vector<bool> shape;
+        for (uint32_t pixel : pixels)
+            shape.push_back(pixel != kKey);
+        return shape;
+    }
+    // The picture without the marker, whose cells differ from frame to frame.
+    Canvas WithoutMarker() const
+    {
+        Canvas bare = *this;
+        for (int y = DemoMarker::kTop; y < DemoMarker::kTop + DemoMarker::kCellSize; ++y)
+            for (int x = DemoMarker::kLeft; x < DemoMarker::kLeft + DemoMarker::kWidth; ++x)
+                bare.Set(x, y, kKey);
+        return bare;
     }
 };
 
 // Reads a copy of the archive: the reader opens files without sharing, so
 // test programs running side by side cannot all open the build's own.
-class DemoArchive : public testing::Test {
+class DemoArchive : public testing::TestWithParam<DemoEdition> {
 protected:
-    void SetUp() override { ASSERT_TRUE(CopyFileA(DEMO_ARCHIVE, path_.c_str(), FALSE)); }
+    void SetUp() override { ASSERT_TRUE(CopyFileA(Demo().archive, path_.c_str(), FALSE)) << Demo().archive; }
+
+    static const DemoEdition& Demo() { return GetParam(); }
+    static const EditionParameters& Table() { return Demo().table(); }
+    static int SlotCount() { return Table().shell.slotCount; }
+    static int32_t CanvasWidth() { return 2 * Table().behaviour.originOffsetX; }
+    static int32_t CanvasHeight() { return 2 * Table().behaviour.originOffsetY; }
+
+    static std::string ScriptName(int slot) { return ::ScriptName(Table().shell.scriptPattern, slot); }
 
     bool LoadEntry(const std::string& name, std::string& bytes)
     {
@@ -74,7 +127,7 @@ protected:
     {
         AnimationScript script;
         std::string bytes;
-        EXPECT_TRUE(LoadEntry(ScriptName(slot), bytes));
+        EXPECT_TRUE(LoadEntry(ScriptName(slot), bytes)) << ScriptName(slot);
         EXPECT_TRUE(ParseAnimationScript(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), script));
         return script;
     }
@@ -95,7 +148,7 @@ protected:
 
     Canvas Compose(const ScriptFrame& frame, bool withMask = true)
     {
-        Canvas canvas;
+        Canvas canvas(CanvasWidth(), CanvasHeight());
         if (withMask && !frame.maskName.empty())
             canvas.Copy(LoadPicture(frame.maskName), frame.maskX, frame.maskY);
         canvas.Copy(LoadPicture(frame.imageName), frame.imageX, frame.imageY);
@@ -103,7 +156,7 @@ protected:
     }
 
     TempDir dir_;
-    const std::string path_ = dir_.File("quenna.pac");
+    const std::string path_ = dir_.File(Table().shell.archiveName);
 };
 
 // The index of the first frame with the same pictures: the frame whose
@@ -117,14 +170,14 @@ size_t ShownFrame(const AnimationScript& script, size_t index)
     return index;
 }
 
-TEST_F(DemoArchive, HoldsAVersion3ScriptPerActionOnTheCharacterCanvas)
+TEST_P(DemoArchive, HoldsAVersion3ScriptPerActionOnTheCharacterCanvas)
 {
-    for (int slot = 0; slot < kSlotCount; ++slot) {
+    for (int slot = 0; slot < SlotCount(); ++slot) {
         SCOPED_TRACE(slot);
         const AnimationScript script = LoadScript(slot);
         EXPECT_EQ(script.version, 3);
-        EXPECT_EQ(script.width, kCanvasWidth);
-        EXPECT_EQ(script.height, kCanvasHeight);
+        EXPECT_EQ(script.width, CanvasWidth());
+        EXPECT_EQ(script.height, CanvasHeight());
         EXPECT_GE(script.frames.size(), 2u);
         EXPECT_LE(script.frames.size(), 6u);
         for (const ScriptFrame& frame : script.frames) {
@@ -134,12 +187,12 @@ TEST_F(DemoArchive, HoldsAVersion3ScriptPerActionOnTheCharacterCanvas)
         }
     }
     std::string bytes;
-    EXPECT_FALSE(LoadEntry(ScriptName(kSlotCount), bytes));
+    EXPECT_FALSE(LoadEntry(ScriptName(SlotCount()), bytes));
 }
 
-TEST_F(DemoArchive, PicturesAre32BitAndLieOnTheCanvas)
+TEST_P(DemoArchive, PicturesAre32BitAndLieOnTheCanvas)
 {
-    for (int slot = 0; slot < kSlotCount; ++slot) {
+    for (int slot = 0; slot < SlotCount(); ++slot) {
         SCOPED_TRACE(slot);
         for (const ScriptFrame& frame : LoadScript(slot).frames) {
             const struct {
@@ -153,8 +206,8 @@ TEST_F(DemoArchive, PicturesAre32BitAndLieOnTheCanvas)
                 ASSERT_TRUE(picture.HasImage()) << placed.name;
                 EXPECT_GE(placed.x, 0) << placed.name;
                 EXPECT_GE(placed.y, 0) << placed.name;
-                EXPECT_LE(placed.x + picture.Width(), kCanvasWidth) << placed.name;
-                EXPECT_LE(placed.y + picture.Height(), kCanvasHeight) << placed.name;
+                EXPECT_LE(placed.x + picture.Width(), CanvasWidth()) << placed.name;
+                EXPECT_LE(placed.y + picture.Height(), CanvasHeight()) << placed.name;
                 // The region builder compares whole pixels: green with any
                 // fourth byte but 0 would count as part of the figure.
                 for (int32_t y = 0; y < picture.Height(); ++y) {
@@ -170,9 +223,9 @@ TEST_F(DemoArchive, PicturesAre32BitAndLieOnTheCanvas)
     }
 }
 
-TEST_F(DemoArchive, VoicesAreShortPcmWaves)
+TEST_P(DemoArchive, VoicesAreShortPcmWaves)
 {
-    for (int slot = 0; slot < kSlotCount; ++slot) {
+    for (int slot = 0; slot < SlotCount(); ++slot) {
         for (const ScriptFrame& frame : LoadScript(slot).frames) {
             if (frame.soundName.empty())
                 continue;
@@ -219,35 +272,39 @@ TEST_F(DemoArchive, VoicesAreShortPcmWaves)
     }
 }
 
-TEST_F(DemoArchive, FigureOnTheKeyColourCoversBothClickAreas)
+TEST_P(DemoArchive, FigureOnTheKeyColourCoversTheClickAreasAndAPointBesideThem)
 {
-    const ClickArea areas[] = {Edition().behaviour.clickAreaA, Edition().behaviour.clickAreaB};
-    for (int slot = 0; slot < kSlotCount; ++slot) {
+    const POINT body = Demo().bodyPoint;
+    for (const ClickRect& area : Demo().clickAreas)
+        ASSERT_FALSE(area.Contains(body.x, body.y)) << "the body point lies in a click area";
+    for (int slot = 0; slot < SlotCount(); ++slot) {
         const AnimationScript script = LoadScript(slot);
         for (size_t index = 0; index < script.frames.size(); ++index) {
             SCOPED_TRACE(testing::Message() << "slot " << slot << " frame " << index);
             const Canvas canvas = Compose(script.frames[index]);
             // Around the figure: the canvas edges are outside the shape.
-            for (int x = 0; x < kCanvasWidth; ++x) {
+            for (int x = 0; x < CanvasWidth(); ++x) {
                 ASSERT_EQ(canvas.At(x, 0), kKey);
-                ASSERT_EQ(canvas.At(x, kCanvasHeight - 1), kKey);
+                ASSERT_EQ(canvas.At(x, CanvasHeight() - 1), kKey);
             }
-            for (int y = 0; y < kCanvasHeight; ++y) {
+            for (int y = 0; y < CanvasHeight(); ++y) {
                 ASSERT_EQ(canvas.At(0, y), kKey);
-                ASSERT_EQ(canvas.At(kCanvasWidth - 1, y), kKey);
+                ASSERT_EQ(canvas.At(CanvasWidth() - 1, y), kKey);
             }
-            // Every point of both areas can be clicked.
-            for (const ClickArea& area : areas)
+            // Every point of every area can be clicked, and the body point
+            // is the window's too.
+            for (const ClickRect& area : Demo().clickAreas)
                 for (int y = area.top; y < area.bottom; ++y)
                     for (int x = area.left; x < area.right; ++x)
                         ASSERT_NE(canvas.At(x, y), kKey) << x << "," << y;
+            ASSERT_NE(canvas.At(body.x, body.y), kKey);
         }
     }
 }
 
-TEST_F(DemoArchive, MarkerNamesTheSlotAndTheFrameWhosePictureIsShown)
+TEST_P(DemoArchive, MarkerNamesTheSlotAndTheFrameWhosePictureIsShown)
 {
-    for (int slot = 0; slot < kSlotCount; ++slot) {
+    for (int slot = 0; slot < SlotCount(); ++slot) {
         const AnimationScript script = LoadScript(slot);
         for (size_t index = 0; index < script.frames.size(); ++index) {
             SCOPED_TRACE(testing::Message() << "slot " << slot << " frame " << index);
@@ -262,20 +319,37 @@ TEST_F(DemoArchive, MarkerNamesTheSlotAndTheFrameWhosePictureIsShown)
                 EXPECT_NE(canvas.At(x, DemoMarker::kTop), kKey);
         }
     }
-    // A canvas without the figure has no marker.
+}
+
+TEST(DemoMarkers, HoldsEverySlotOfTheLargestEditionAndIsMissingWithoutTheFigure)
+{
+    // 40 slots, numbered up to 39, and up to 16 frames each.
+    for (const auto& [slot, frame] : {std::pair{39, 15}, std::pair{0, 0}, std::pair{32, 1}, std::pair{63, 9}}) {
+        int readSlot = -1;
+        int readFrame = -1;
+        ASSERT_TRUE(DecodeDemoMarker(
+            [&](int x, int y) {
+                const int cell = (x - DemoMarker::kLeft) / DemoMarker::kCellSize;
+                return y >= DemoMarker::kTop && y < DemoMarker::kTop + DemoMarker::kCellSize ? DemoMarkerCellColour(slot, frame, cell)
+                                                                                              : kKey;
+            },
+            readSlot, readFrame));
+        EXPECT_EQ(readSlot, slot);
+        EXPECT_EQ(readFrame, frame);
+    }
     int slot = 0;
     int frame = 0;
     EXPECT_FALSE(DecodeDemoMarker([](int, int) { return kKey; }, slot, frame));
     EXPECT_FALSE(DecodeDemoMarker([](int, int) { return 0u; }, slot, frame));
 }
 
-TEST_F(DemoArchive, FramesRepeatPicturesShowMasksAndCarryVoices)
+TEST_P(DemoArchive, FramesRepeatPicturesShowMasksAndCarryVoices)
 {
     int aliases = 0;
     int visibleMasks = 0;
     int framesWithoutMask = 0;
     int flagged = 0;
-    for (int slot = 0; slot < kSlotCount; ++slot) {
+    for (int slot = 0; slot < SlotCount(); ++slot) {
         SCOPED_TRACE(slot);
         const AnimationScript script = LoadScript(slot);
         bool voiced = false;
@@ -298,7 +372,7 @@ TEST_F(DemoArchive, FramesRepeatPicturesShowMasksAndCarryVoices)
         }
         // The flag quiets the idle chatter under the "some voices" setting;
         // what answers the user (clicks, hours, alarm, mail) always speaks.
-        EXPECT_EQ(script.voiceFlag != 0, Edition().behaviour.idlePick.Contains(slot));
+        EXPECT_EQ(script.voiceFlag != 0, Demo().idleActions.Contains(slot));
         if (slot != 0) {
             EXPECT_TRUE(voiced);
         }
@@ -310,21 +384,83 @@ TEST_F(DemoArchive, FramesRepeatPicturesShowMasksAndCarryVoices)
     EXPECT_GT(flagged, 0);
 }
 
-TEST_F(DemoArchive, EveryActionLooksDifferent)
+TEST_P(DemoArchive, EveryActionLooksDifferent)
 {
     std::vector<Canvas> first;
-    for (int slot = 0; slot < kSlotCount; ++slot) {
+    for (int slot = 0; slot < SlotCount(); ++slot) {
         const AnimationScript script = LoadScript(slot);
         ASSERT_FALSE(script.frames.empty()) << slot;
-        first.push_back(Compose(script.frames[0]));
         // Leave the marker out: the pictures themselves must differ.
-        for (int y = DemoMarker::kTop; y < DemoMarker::kTop + DemoMarker::kCellSize; ++y)
-            for (int x = DemoMarker::kLeft; x < DemoMarker::kLeft + DemoMarker::kWidth; ++x)
-                first.back().pixels[static_cast<size_t>(y) * kCanvasWidth + static_cast<size_t>(x)] = kKey;
+        first.push_back(Compose(script.frames[0]).WithoutMarker());
     }
-    for (int a = 0; a < kSlotCount; ++a)
-        for (int b = a + 1; b < kSlotCount; ++b)
+    for (int a = 0; a < SlotCount(); ++a)
+        for (int b = a + 1; b < SlotCount(); ++b)
             EXPECT_NE(first[a].pixels, first[b].pixels) << "slots " << a << " and " << b;
+}
+
+// At rest the character blinks and glances, as a real character does,
+// without changing the window's shape.
+TEST_P(DemoArchive, IdleChangesThePictureButKeepsTheShape)
+{
+    const AnimationScript idle = LoadScript(0);
+    ASSERT_FALSE(idle.frames.empty());
+    const Canvas first = Compose(idle.frames[0]);
+    int otherPictures = 0;
+    for (size_t index = 1; index < idle.frames.size(); ++index) {
+        SCOPED_TRACE(index);
+        const Canvas canvas = Compose(idle.frames[index]);
+        EXPECT_EQ(canvas.Shape(), first.Shape());
+        if (canvas.WithoutMarker().pixels != first.WithoutMarker().pixels)
+            ++otherPictures;
+    }
+    EXPECT_GE(otherPictures, 2) << "a blink and a glance";
+}
+
+INSTANTIATE_TEST_SUITE_P(Editions, DemoArchive, testing::ValuesIn(Editions()),
+                         [](const testing::TestParamInfo<DemoEdition>& info) { return std::string(info.param.name); });
+
+// The most common colour of a picture besides the key colour and the
+// outline: the hair or the clothes, what tells one character from another.
+uint32_t MainColour(const std::string& archive, const std::string& picture)
+{
+    Bitmap bitmap;
+    PackSource source;
+    source.path = archive;
+    source.name = picture + ".bmz";
+    if (!bitmap.Load(source))
+        return kKey;
+    std::map<uint32_t, int> counts;
+    for (int32_t y = 0; y < bitmap.Height(); ++y)
+        for (int32_t x = 0; x < bitmap.Width(); ++x)
+            ++counts[PixelAt(bitmap, x, y)];
+    counts.erase(kKey);
+    counts.erase(0x3A2848);
+    uint32_t main = kKey;
+    int most = 0;
+    for (const auto& [colour, count] : counts)
+        if (count > most) {
+            most = count;
+            main = colour;
+        }
+    return main;
+}
+
+TEST(DemoArchives, EachEditionHasACharacterOfItsOwnColours)
+{
+    TempDir dir;
+    std::map<uint32_t, std::string> owners;
+    for (const DemoEdition& edition : Editions()) {
+        const std::string archive = dir.File(edition.table().shell.archiveName);
+        ASSERT_TRUE(CopyFileA(edition.archive, archive.c_str(), FALSE)) << edition.archive;
+        PackFile pack;
+        ASSERT_TRUE(pack.LoadByName(archive, ScriptName(edition.table().shell.scriptPattern, 0), true));
+        AnimationScript idle;
+        ASSERT_TRUE(ParseAnimationScript(pack.Data(), static_cast<size_t>(pack.LoadedSize()), idle));
+        ASSERT_FALSE(idle.frames.empty());
+        const uint32_t colour = MainColour(archive, idle.frames[0].imageName);
+        const auto [owner, fresh] = owners.emplace(colour, edition.name);
+        EXPECT_TRUE(fresh) << edition.name << " is mostly the colour of " << owner->second;
+    }
 }
 
 } // namespace

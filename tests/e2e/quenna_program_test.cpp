@@ -1,7 +1,9 @@
 // The Quenna program from the outside: started as its own process with the
 // demo character, driven with the system's mouse input and read from the
 // screen (each picture of the demo character marks its slot and frame).
-#include "tests/e2e/quenna_process.h"
+// What every edition's program does at its first start is in
+// edition_process_test.cpp.
+#include "tests/e2e/edition_process.h"
 
 #include <gtest/gtest.h>
 
@@ -11,10 +13,6 @@
 
 namespace {
 
-constexpr int kCanvasWidth = 508;
-constexpr int kCanvasHeight = 448;
-constexpr uint32_t kKeyGreen = 0x00FF00;
-constexpr int kExitItem = 1;
 constexpr int kSettingsItem = 0;
 
 // Points of the character in canvas coordinates: the head lies in click
@@ -22,13 +20,8 @@ constexpr int kSettingsItem = 0;
 constexpr POINT kHead{256, 140};
 constexpr POINT kBody{256, 300};
 
-POINT OnScreen(const RECT& window, POINT canvas)
-{
-    return POINT{window.left + canvas.x, window.top + canvas.y};
-}
-
 // The frames shown over a while, sampled every 100 ms.
-std::vector<int> FramesSeen(const QuennaProcess& quenna, DWORD milliseconds)
+std::vector<int> FramesSeen(const EditionProcess& quenna, DWORD milliseconds)
 {
     std::vector<int> frames;
     for (DWORD waited = 0; waited < milliseconds; waited += 100) {
@@ -49,48 +42,14 @@ bool AllEqual(const std::vector<int>& values)
     return true;
 }
 
-void ExitThroughTheMenu(QuennaProcess& quenna)
+void ExitThroughTheMenu(EditionProcess& quenna)
 {
-    const POINT body = OnScreen(quenna.WindowRect(), kBody);
-    ClickRight(body.x, body.y);
-    ASSERT_TRUE(ChooseMenuItem(kExitItem));
-    EXPECT_EQ(quenna.WaitForExit(), 0);
-}
-
-TEST(QuennaProgram, FirstStartShowsTheShapedCharacterAtTheScreenCentreAndExitWritesTheSettings)
-{
-    QuennaProcess quenna;
-    ASSERT_TRUE(quenna.Start());
-    const RECT rect = quenna.WindowRect();
-    EXPECT_EQ(rect.left, GetSystemMetrics(SM_CXSCREEN) / 2 - 254);
-    EXPECT_EQ(rect.top, GetSystemMetrics(SM_CYSCREEN) / 2 - 224);
-    EXPECT_EQ(rect.right - rect.left, kCanvasWidth);
-    EXPECT_EQ(rect.bottom - rect.top, kCanvasHeight);
-    EXPECT_TRUE(quenna.WaitForFrame([](int slot, int) { return slot == 0; }, 3000)) << "the idle animation";
-
-    // The key colour of the canvas corner lies outside the shape: the desktop
-    // shows there, while the body is the window's.
-    const POINT corner = OnScreen(rect, POINT{3, 3});
-    const POINT body = OnScreen(rect, kBody);
-    EXPECT_NE(ScreenPixel(corner.x, corner.y), kKeyGreen);
-    EXPECT_EQ(WindowFromPoint(corner), GetDesktopWindow());
-    EXPECT_EQ(WindowFromPoint(body), quenna.Window());
-
-    SettingsRecord unused;
-    int32_t x = 0, y = 0;
-    EXPECT_FALSE(quenna.ReadSettings(unused, x, y)) << "nothing written while running";
-    ExitThroughTheMenu(quenna);
-    SettingsRecord saved;
-    ASSERT_TRUE(quenna.ReadSettings(saved, x, y));
-    EXPECT_EQ(x, rect.left);
-    EXPECT_EQ(y, rect.top);
-    EXPECT_TRUE(saved.keepOnTop) << "the defaults";
-    EXPECT_EQ(saved.port, 110);
+    EXPECT_EQ(quenna.ExitThroughTheMenu(kBody), 0);
 }
 
 TEST(QuennaProgram, AClickOnTheHeadStartsAReaction)
 {
-    QuennaProcess quenna;
+    EditionProcess quenna(QuennaProgram());
     ASSERT_TRUE(quenna.Start());
     ASSERT_TRUE(quenna.WaitForFrame([](int slot, int) { return slot == 0; }, 3000));
     const POINT head = OnScreen(quenna.WindowRect(), kHead);
@@ -100,7 +59,7 @@ TEST(QuennaProgram, AClickOnTheHeadStartsAReaction)
 
 TEST(QuennaProgram, ADragMovesTheWindowAndTheNextStartPutsItBackThere)
 {
-    QuennaProcess quenna;
+    EditionProcess quenna(QuennaProgram());
     ASSERT_TRUE(quenna.Start());
     const RECT before = quenna.WindowRect();
     const POINT body = OnScreen(before, kBody);
@@ -123,7 +82,7 @@ TEST(QuennaProgram, ADragMovesTheWindowAndTheNextStartPutsItBackThere)
 // ends, and then ends the process without closing the window.
 TEST(QuennaProgram, TheEndOfTheSessionWritesTheSettingsBeforeTheProcessIsEnded)
 {
-    QuennaProcess quenna;
+    EditionProcess quenna(QuennaProgram());
     SettingsRecord prepared;
     prepared.server = "kept.example";
     ASSERT_TRUE(quenna.WriteSettings(prepared, 300, 100));
@@ -143,7 +102,7 @@ TEST(QuennaProgram, TheEndOfTheSessionWritesTheSettingsBeforeTheProcessIsEnded)
 
 TEST(QuennaProgram, TheSettingsDialogHoldsTheCharacterAndStoresOnlyOnOk)
 {
-    QuennaProcess quenna;
+    EditionProcess quenna(QuennaProgram());
     SettingsRecord prepared;
     prepared.server = "before.example";
     ASSERT_TRUE(quenna.WriteSettings(prepared, 300, 100));
@@ -185,7 +144,7 @@ TEST(QuennaProgram, TheSettingsDialogHoldsTheCharacterAndStoresOnlyOnOk)
 
 TEST(QuennaProgram, ADamagedArchiveStillGivesARunningProgramThatEndsNormally)
 {
-    QuennaProcess quenna;
+    EditionProcess quenna(QuennaProgram());
     std::string archive;
     ASSERT_TRUE(quenna.ReadArchive(archive));
     for (const size_t kept : {archive.size() / 2, size_t{100}}) {
@@ -231,8 +190,8 @@ TEST(QuennaProgram, TheMailCheckAnnouncesNewMailAndReportsAWrongPassword)
 
     // Both read the one setting.dat of the documents folder, each at its
     // start.
-    QuennaProcess announcing;
-    QuennaProcess reporting;
+    EditionProcess announcing(QuennaProgram());
+    EditionProcess reporting(QuennaProgram());
     MoveMouse(254, 100 + 224);
     const DWORD start = GetTickCount();
     ASSERT_TRUE(announcing.WriteSettings(mail, 0, 100));

@@ -1,6 +1,7 @@
 // Writes the ZLC3 blocks that the graphics tests carry as resources:
 //   make_resource_picture PICTURE.zlc3 NOT_A_PICTURE.zlc3
 #include "base/io/zlc3.h"
+#include "base/util/library_options.h"
 
 #include "tests/graphics/resource_picture.h"
 
@@ -24,6 +25,7 @@ bool WritePacked(const char* path, const void* bytes, size_t size)
 
 int main(int argc, char** argv)
 {
+    SetLibraryOptions(kStandardLibraryOptions);
     Bitmap picture;
     const std::string text = "plain text, no picture: plain text, no picture";
     if (argc != 3 || !PaintResourcePicture(picture) ||

@@ -2,6 +2,7 @@
 // time with the floor: the same bytes read from one open file and inflated
 // with bare zlib into reused buffers. Not a test; run it by hand:
 //   scripts/wine-exec build/x86_64/wine build/x86_64/tests/io/pack_file_benchmark.exe [entries]
+#include "base/util/library_options.h"
 #include <windows.h>
 
 #include <cstdio>
@@ -102,6 +103,7 @@ uint64_t LoadAll(int count, LoadOne loadOne)
 
 int main(int argc, char** argv)
 {
+    SetLibraryOptions(kStandardLibraryOptions);
     const int count = argc > 1 ? std::atoi(argv[1]) : 4000;
     TempDir dir;
     const std::string path = dir.File("large.pac");

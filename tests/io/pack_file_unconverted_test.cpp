@@ -1,11 +1,12 @@
-// Runs in the program whose library options turn the separator conversion
-// off: the archive lookup then compares names exactly as they are passed.
+// With the separator conversion off, the archive lookup compares names
+// exactly as they are passed.
 #include "base/io/pack_file.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
+#include "tests/support/library_options_scope.h"
 #include "tests/support/temp_dir.h"
 #include "tools/pack_archive/archive_builder.h"
 
@@ -13,6 +14,7 @@ namespace {
 
 TEST(PackFileUnconvertedNames, SlashesAreNotTurnedIntoBackslashes)
 {
+    LibraryOptionsScope unconverted({.convertPathSeparators = false, .windowMoveFlags = 0x05, .windowResizeFlags = 0x06});
     TempDir dir;
     const std::string path = dir.File("names.pac");
     std::string archive;

@@ -1,28 +1,25 @@
-// The editions that pass file names to the system unchanged: this program
-// links its own library options in place of the reference edition's.
+// A program that passes file names to the system unchanged.
 
 #include "base/io/easy_file.h"
 #include "base/io/native_path.h"
 #include "base/util/library_options.h"
 
+#include "tests/support/library_options_scope.h"
 #include "tests/support/temp_dir.h"
 
 #include <gtest/gtest.h>
 
-const LibraryOptionsTable& LibraryOptions()
-{
-    static const LibraryOptionsTable options = [] {
-        LibraryOptionsTable table;
-        table.convertPathSeparators = false;
-        return table;
-    }();
-    return options;
-}
-
 namespace {
+
+const LibraryOptionsTable kUnconverted = {
+    .convertPathSeparators = false,
+    .windowMoveFlags = 0x05,
+    .windowResizeFlags = 0x06,
+};
 
 TEST(UnconvertedNames, SlashesReachTheSystemAsWritten)
 {
+    LibraryOptionsScope unconverted(kUnconverted);
     EXPECT_EQ(ToNativePath("a/b"), "a/b");
 
     TempDir dir;

@@ -2,6 +2,7 @@
 
 #include "app/shell_host.h"
 #include "base/graphics/effect.h"
+#include "base/window/display_settings.h"
 #include "base/window/window_control.h"
 #include "tests/shell/character_fixtures.h"
 #include "tests/shell/gdi_exhaustion.h"
@@ -350,7 +351,8 @@ TEST_F(AnimationFrames, TheHostShowsTheCurrentFramesPictureAtTheShellsPosition)
     ShellState state;
     state.WindowX = 120;
     state.WindowY = 80;
-    ShellHost host(slots, settings, state, shown.window, SeedFromTime);
+    DisplaySettings display;
+    ShellHost host(slots, settings, state, shown.window, display);
 
     HRGN windowShape = CreateRectRgn(0, 0, 0, 0);
     for (int32_t frame : {0, 1, 2}) {

@@ -4,6 +4,7 @@
 
 #include "app/shell_host.h"
 #include "base/graphics/effect.h"
+#include "base/window/display_settings.h"
 #include "base/window/window_control.h"
 #include "tests/shell/character_fixtures.h"
 #include "tests/shell/gdi_exhaustion.h"
@@ -70,7 +71,8 @@ protected:
                                          WS_EX_TOOLWINDOW, "STATIC", ""});
         SettingsRecord settings;
         ShellState state;
-        ShellHost host(slots, settings, state, window, SeedFromTime);
+        DisplaySettings display;
+        ShellHost host(slots, settings, state, window, display);
         for (int32_t slot = 0; slot < static_cast<int32_t>(slots.size()); ++slot) {
             host.RestartSlot(slot, true);
             for (int tick = 0; tick < 3; ++tick) {

@@ -1,10 +1,11 @@
 #include "app/main_window.h"
 
-#include "app/edition.h"
 #include "app/program.h"
 #include "app/shell.h"
+#include "editions/quenna/quenna_edition.h"
 #include "base/graphics/effect.h"
 #include "tests/shell/character_fixtures.h"
+#include "tests/shell/queued_messages.h"
 #include "tests/shell/timer_watch.h"
 #include "tests/support/child_boxes.h"
 #include "tests/support/child_process.h"
@@ -33,16 +34,6 @@ std::string TitleOf(HWND window)
     return text;
 }
 
-// Messages of this kind waiting in the queue for the window, taken out.
-int TakeQueued(HWND window, UINT message)
-{
-    int taken = 0;
-    MSG queued;
-    while (PeekMessageA(&queued, window, message, message, PM_REMOVE))
-        ++taken;
-    return taken;
-}
-
 // The program makes its window once in a run: a test that needs a new one
 // removes the class of the one before.
 void MakeMainWindow()
@@ -61,12 +52,13 @@ protected:
     void SetUp() override
     {
         cEffect::InitCpu();
+        AdoptEdition(QuennaEdition());
         if (!IsWindow(MainWindow.Hwnd())) {
             ASSERT_NO_FATAL_FAILURE(MakeMainWindow());
         }
         TheApplication.mainWindow = MainWindow.Hwnd();
         Shell = ShellState{};
-        PlaceAtDesktopCentre(Shell, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), Edition().behaviour);
+        PlaceAtDesktopCentre(Shell, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), QuennaEdition().behaviour);
         Settings = SettingsRecord{};
         Settings.path = settingsFolder_.File("setting.dat");
     }
@@ -289,21 +281,27 @@ TEST_F(MainWindowTest, ClosingTheWindowEndsTheMessageLoop)
     EXPECT_TRUE(PeekMessageA(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
 }
 
+// The reference edition as an edition that does not follow the display.
+const EditionParameters& NotFollowingTheDisplay()
+{
+    static const EditionParameters edition = [] {
+        EditionParameters copy = QuennaEdition();
+        copy.shell.followDisplayChanges = false;
+        return copy;
+    }();
+    return edition;
+}
+
 // Windows ends the process after WM_ENDSESSION without closing the window:
-// the settings are written then, as an exit writes them. Every edition's
-// main window procedure does it: the program's own, sent to the window, and
-// the one without display changes, called for it.
+// the settings are written then, as an exit writes them, whether or not the
+// edition follows the display.
 TEST_F(MainWindowTest, TheEndOfTheSessionWritesTheSettingsAsAnExitDoes)
 {
-    const WNDPROC procedures[] = {nullptr, MainWndProcWithoutDisplayChange};
-    for (const WNDPROC procedure : procedures) {
-        SCOPED_TRACE(procedure == nullptr ? "the window's procedure" : "without display changes");
-        const auto deliver = [&](WPARAM ending) {
-            if (procedure == nullptr)
-                SendMessageA(Window(), WM_ENDSESSION, ending, ENDSESSION_LOGOFF);
-            else
-                procedure(Window(), WM_ENDSESSION, ending, ENDSESSION_LOGOFF);
-        };
+    for (const EditionParameters* edition : {&QuennaEdition(), &NotFollowingTheDisplay()}) {
+        SCOPED_TRACE(edition->shell.followDisplayChanges ? "following the display" : "not following it");
+        AdoptEdition(*edition);
+        Settings.path = settingsFolder_.File("setting.dat");
+        const auto deliver = [&](WPARAM ending) { SendMessageA(Window(), WM_ENDSESSION, ending, ENDSESSION_LOGOFF); };
         const std::string& file = Settings.path;
         DeleteFileA(file.c_str());
         Shell.WindowX = 123;
@@ -334,8 +332,9 @@ TEST_F(MainWindowTest, ADisplayChangeIsCapturedAgain)
     EXPECT_EQ(Display.height, GetSystemMetrics(SM_CYSCREEN));
 
     // The editions that do not follow the display leave it as it was.
+    AdoptEdition(NotFollowingTheDisplay());
     Display.width = 0;
-    MainWndProcWithoutDisplayChange(Window(), WM_DISPLAYCHANGE, 32, 0);
+    SendMessageA(Window(), WM_DISPLAYCHANGE, 32, 0);
     EXPECT_EQ(Display.width, 0);
 }
 
@@ -346,6 +345,7 @@ TEST_F(MainWindowTest, ADisplayChangeIsCapturedAgain)
 
 void UseTheWorkingFoldersSettings()
 {
+    AdoptEdition(QuennaEdition());
     char folder[MAX_PATH] = {};
     GetCurrentDirectoryA(MAX_PATH, folder);
     Settings.path = std::string(folder) + "\\setting.dat";
@@ -364,7 +364,7 @@ TEST_CHILD(MainClassTakenAlready)
     other.lpszClassName = Edition().shell.windowName;
     if (RegisterClassExA(&other) == 0)
         return 4;
-    return RunProgram(GetModuleHandleA(nullptr));
+    return RunAdoptedProgram(GetModuleHandleA(nullptr));
 }
 
 // The system refuses to create the main window (a CBT hook may veto any
@@ -387,12 +387,13 @@ TEST_CHILD(MainWindowRefused)
     refusal = SetWindowsHookExA(WH_CBT, RefuseTheMainWindow, nullptr, GetCurrentThreadId());
     if (refusal == nullptr)
         return 4;
-    return RunProgram(GetModuleHandleA(nullptr));
+    return RunAdoptedProgram(GetModuleHandleA(nullptr));
 }
 
 TEST(MainWindowFailure, IsAFatalErrorBeforeStartUpAndLeavesTheSettingsAsTheyWere)
 {
     ASSERT_EQ(GetACP(), 932u);
+    AdoptEdition(QuennaEdition());
     struct Case {
         const char* child;
         const char* message;

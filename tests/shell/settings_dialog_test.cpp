@@ -1,6 +1,9 @@
 #include "app/settings_dialog.h"
 
+#include "app/program.h"
+
 #include "app/shell.h"
+#include "editions/quenna/quenna_edition.h"
 #include "tests/app/settings_test_support.h"
 #include "tests/shell/timer_watch.h"
 
@@ -65,6 +68,7 @@ class SettingsDialogTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
+        AdoptEdition(QuennaEdition());
         savedSettings_ = Settings;
         savedShell_ = Shell;
         Shell = ShellState{};

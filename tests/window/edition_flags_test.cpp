@@ -1,28 +1,20 @@
-// This program stands for an edition that moves its window without a
-// redraw: it links its own library options in place of the reference's.
+// A program that moves its window without a redraw.
 #include <gtest/gtest.h>
 
 #include <vector>
 
 #include "base/util/library_options.h"
 #include "base/window/window_control.h"
+#include "tests/support/library_options_scope.h"
 #include "tests/window/window_test_support.h"
-
-const LibraryOptionsTable& LibraryOptions()
-{
-    static const LibraryOptionsTable options = [] {
-        LibraryOptionsTable table;
-        table.windowMoveFlags = SWP_NOSIZE | SWP_NOZORDER | SWP_NOREDRAW;
-        table.windowResizeFlags = SWP_NOMOVE | SWP_NOZORDER | SWP_NOREDRAW;
-        return table;
-    }();
-    return options;
-}
 
 namespace {
 
-TEST(EditionFlags, MovesAndResizesPassTheEditionsFlags)
+TEST(EditionFlags, MovesAndResizesPassTheProgramsFlags)
 {
+    LibraryOptionsScope noRedraw({.convertPathSeparators = true,
+                                  .windowMoveFlags = SWP_NOSIZE | SWP_NOZORDER | SWP_NOREDRAW,
+                                  .windowResizeFlags = SWP_NOMOVE | SWP_NOZORDER | SWP_NOREDRAW});
     TestWindow window(Rect(100, 100, 400, 300), WS_OVERLAPPEDWINDOW | WS_VISIBLE);
     WindowControl control;
     control.SetHwnd(window.Hwnd());

@@ -2,15 +2,16 @@
 
 #include <cstdint>
 
-// Every picture of the demo character carries a marker that tells a test
-// which animation slot and which of its pictures is on screen: a row of
+// Every picture of an edition's demo character carries a marker that tells a
+// test which animation slot and which of its pictures is on screen: a row of
 // square cells at a fixed place on the character canvas (the window's client
-// area), part of the window's shape.
+// area), the same in every edition, part of the window's shape.
 //
 //   cell 0              start, red   (255, 0, 0)
-//   cells 1 .. 5        slot number, most significant bit first
-//   cells 6 .. 9        frame number, most significant bit first
-//   cell 10             end, blue    (0, 0, 255)
+//   cells 1 .. 6        slot number, most significant bit first (up to 63,
+//                       room for the edition with the most slots, 40)
+//   cells 7 .. 10       frame number, most significant bit first
+//   cell 11             end, blue    (0, 0, 255)
 //
 // A bit is white (255, 255, 255) for 1 and black (0, 0, 0) for 0. The frame
 // number is the index, within its script, of the frame whose picture is
@@ -22,7 +23,7 @@ struct DemoMarker {
     static constexpr int kLeft = 120; // canvas position of cell 0
     static constexpr int kTop = 16;
     static constexpr int kCellSize = 2; // each cell is kCellSize x kCellSize pixels
-    static constexpr int kSlotBits = 5;
+    static constexpr int kSlotBits = 6;
     static constexpr int kFrameBits = 4;
     static constexpr int kCellCount = 1 + kSlotBits + kFrameBits + 1;
     static constexpr int kWidth = kCellCount * kCellSize;

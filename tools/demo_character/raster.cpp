@@ -81,6 +81,22 @@ bool InsideEllipse(const Oval& shape, float x, float y)
     return u * u + v * v <= 1;
 }
 
+struct Bounds {
+    float left, top, right, bottom;
+};
+
+Bounds BoundsOf(const std::vector<Point>& corners)
+{
+    Bounds bounds{corners[0].x, corners[0].y, corners[0].x, corners[0].y};
+    for (const Point& p : corners) {
+        bounds.left = std::min(bounds.left, p.x);
+        bounds.right = std::max(bounds.right, p.x);
+        bounds.top = std::min(bounds.top, p.y);
+        bounds.bottom = std::max(bounds.bottom, p.y);
+    }
+    return bounds;
+}
+
 } // namespace
 
 void Fill(Raster& raster, const Oval& shape, uint32_t colour, float grow)
@@ -113,14 +129,8 @@ void Fill(Raster& raster, const PolygonShape& shape, uint32_t colour, float grow
 {
     if (shape.corners.size() < 3)
         return;
-    float left = shape.corners[0].x, right = left, top = shape.corners[0].y, bottom = top;
-    for (const Point& p : shape.corners) {
-        left = std::min(left, p.x);
-        right = std::max(right, p.x);
-        top = std::min(top, p.y);
-        bottom = std::max(bottom, p.y);
-    }
-    FillWhere(raster, left - grow, top - grow, right + grow, bottom + grow, colour, [&](float x, float y) {
+    const Bounds b = BoundsOf(shape.corners);
+    FillWhere(raster, b.left - grow, b.top - grow, b.right + grow, b.bottom + grow, colour, [&](float x, float y) {
         if (InsidePolygon(shape.corners, {x, y}))
             return true;
         if (grow <= 0)
@@ -129,6 +139,16 @@ void Fill(Raster& raster, const PolygonShape& shape, uint32_t colour, float grow
             if (SegmentDistance({x, y}, shape.corners[j], shape.corners[i]) <= grow)
                 return true;
         return false;
+    });
+}
+
+void FillOver(Raster& raster, const PolygonShape& shape, uint32_t colour, uint32_t over)
+{
+    if (shape.corners.size() < 3)
+        return;
+    const Bounds b = BoundsOf(shape.corners);
+    FillWhere(raster, b.left, b.top, b.right, b.bottom, colour, [&](float x, float y) {
+        return InsidePolygon(shape.corners, {x, y}) && raster.At(static_cast<int>(x), static_cast<int>(y)) == over;
     });
 }
 
@@ -142,10 +162,9 @@ void Stroke(Raster& raster, const std::vector<Point>& points, float radius, uint
 
 std::vector<Point> Arc(const Oval& ellipse, float fromDegrees, float toDegrees, int steps)
 {
-    const float toRadians = 3.14159265f / 180.0f;
     std::vector<Point> points;
     for (int i = 0; i <= steps; ++i) {
-        const float angle = (fromDegrees + (toDegrees - fromDegrees) * static_cast<float>(i) / static_cast<float>(steps)) * toRadians;
+        const float angle = Radians(fromDegrees + (toDegrees - fromDegrees) * static_cast<float>(i) / static_cast<float>(steps));
         points.push_back({ellipse.cx + ellipse.rx * std::cos(angle), ellipse.cy + ellipse.ry * std::sin(angle)});
     }
     return points;

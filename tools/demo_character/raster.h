@@ -39,6 +39,13 @@ struct Point {
     float y;
 };
 
+constexpr float kPi = 3.14159265f;
+
+inline float Radians(float degrees)
+{
+    return degrees * kPi / 180;
+}
+
 // The three kinds of shape the character is made of. Each can be drawn
 // grown by a margin, which is how outlines are made: the grown shape in
 // the outline colour first, then the shape itself on top.
@@ -61,6 +68,7 @@ void Fill(Raster& raster, const Oval& shape, uint32_t colour, float grow = 0);
 // Fills only the pixels of the shape that hold the colour over, so that a
 // part stays inside the part it is drawn on.
 void FillOver(Raster& raster, const Oval& shape, uint32_t colour, uint32_t over);
+void FillOver(Raster& raster, const PolygonShape& shape, uint32_t colour, uint32_t over);
 void Fill(Raster& raster, const Capsule& shape, uint32_t colour, float grow = 0);
 void Fill(Raster& raster, const PolygonShape& shape, uint32_t colour, float grow = 0);
 

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "base/util/library_options.h"
 #include "tools/pack_archive/archive_builder.h"
 
 namespace {
@@ -20,6 +21,7 @@ int Fail(const std::string& message)
 
 int main(int argc, char** argv)
 {
+    SetLibraryOptions(kStandardLibraryOptions);
     bool zlc3 = false;
     std::vector<std::string> paths;
     for (int i = 1; i < argc; ++i) {

@@ -1,11 +1,14 @@
-#include "tests/e2e/quenna_process.h"
+#include "tests/e2e/edition_process.h"
 
-#include "app/edition.h"
+#include "app/settings_layout.h"
+#include "base/util/string_utils.h"
+#include "editions/pelmo/pelmo_edition.h"
+#include "editions/quenna/quenna_edition.h"
 #include "tools/demo_character/demo_markers.h"
 
 #include <shlobj.h>
 
-#include <cstring>
+#include <cstdlib>
 #include <vector>
 
 namespace {
@@ -44,6 +47,11 @@ void SendMouse(DWORD flags)
 }
 
 } // namespace
+
+POINT OnScreen(const RECT& window, POINT canvas)
+{
+    return POINT{window.left + canvas.x, window.top + canvas.y};
+}
 
 bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs)
 {
@@ -113,30 +121,56 @@ bool ChooseMenuItem(int position)
     return true;
 }
 
-QuennaProcess::QuennaProcess()
+const EditionProgram& QuennaProgram()
+{
+    static const EditionProgram program{QuennaEdition(), QUENNA_EXE, QUENNA_DEMO_ARCHIVE};
+    return program;
+}
+
+const EditionProgram& PelmoProgram()
+{
+    static const EditionProgram program{PelmoEdition(), PELMO_EXE, PELMO_DEMO_ARCHIVE};
+    return program;
+}
+
+std::vector<std::string> FoldersBelow(const std::string& base, const std::string& path)
+{
+    // PathDirectory steps over double-byte characters whole, so each cut
+    // falls on a real separator.
+    std::vector<std::string> folders;
+    std::string folder = PathDirectory(path.c_str());
+    while (folder.size() > base.size() + 1 && folder.compare(0, base.size(), base) == 0) {
+        folder.pop_back(); // the separator after the folder's name
+        folders.insert(folders.begin(), folder);
+        folder = PathDirectory(folder.c_str());
+    }
+    return folders;
+}
+
+EditionProcess::EditionProcess(const EditionProgram& program) : program_(program)
 {
     char documents[MAX_PATH] = {};
     SHGetSpecialFolderPathA(nullptr, documents, CSIDL_PERSONAL, FALSE);
-    settingsPath_ = SettingsFilePath(documents, Edition().settingsFolderWord);
-    const size_t firstLevel = std::strlen(documents) + 1;
-    settingsFolders_ = settingsPath_.substr(0, settingsPath_.find('\\', firstLevel));
+    settingsPath_ = SettingsFilePath(documents, program.edition.settings.folderWord);
     // Each level of the settings folder, made as the user's installer would.
-    for (size_t at = firstLevel; at < settingsPath_.size(); ++at) {
-        if (settingsPath_[at] == '\\')
-            CreateDirectoryA(settingsPath_.substr(0, at).c_str(), nullptr);
-    }
+    const std::vector<std::string> folders = FoldersBelow(documents, settingsPath_);
+    for (const std::string& folder : folders)
+        CreateDirectoryA(folder.c_str(), nullptr);
+    if (!folders.empty())
+        outermostFolder_ = folders.front();
     DeleteFileA(settingsPath_.c_str());
     // The archive is opened without sharing, so every run has its own copy.
-    CopyFileA(DEMO_ARCHIVE, workFolder_.File(Edition().shell.archiveName).c_str(), FALSE);
+    CopyFileA(program.archive.c_str(), workFolder_.File(program.edition.shell.archiveName).c_str(), FALSE);
 }
 
-QuennaProcess::~QuennaProcess()
+EditionProcess::~EditionProcess()
 {
     Forget();
-    RemoveTree(settingsFolders_);
+    if (!outermostFolder_.empty())
+        RemoveTree(outermostFolder_);
 }
 
-void QuennaProcess::Forget()
+void EditionProcess::Forget()
 {
     if (process_.hProcess == nullptr)
         return;
@@ -150,33 +184,41 @@ void QuennaProcess::Forget()
     window_ = nullptr;
 }
 
-bool QuennaProcess::ReadArchive(std::string& bytes) const
+bool EditionProcess::ReadArchive(std::string& bytes) const
 {
-    return ReadWholeFile(workFolder_.File(Edition().shell.archiveName), bytes);
+    return ReadWholeFile(workFolder_.File(program_.edition.shell.archiveName), bytes);
 }
 
-bool QuennaProcess::ReplaceArchive(const std::string& bytes)
+bool EditionProcess::ReplaceArchive(const std::string& bytes)
 {
-    return WriteWholeFile(workFolder_.File(Edition().shell.archiveName), bytes);
+    return WriteWholeFile(workFolder_.File(program_.edition.shell.archiveName), bytes);
 }
 
-bool QuennaProcess::WriteSettings(const SettingsRecord& record, int32_t windowX, int32_t windowY)
+// Through the layout of the edition's file directly: a test may run
+// programs of several editions side by side, whatever edition this process
+// has adopted.
+bool EditionProcess::WriteSettings(const SettingsRecord& record, int32_t windowX, int32_t windowY)
 {
-    SettingsRecord placed = record;
-    placed.path = settingsPath_;
-    return SaveSettings(placed, windowX, windowY);
+    const std::vector<uint8_t> block =
+        EncodeSettings(record, windowX, windowY, program_.edition.settings.stringOffsets, [] { return std::rand(); });
+    return WriteWholeFile(settingsPath_, std::string(block.begin(), block.end()));
 }
 
-bool QuennaProcess::ReadSettings(SettingsRecord& record, int32_t& windowX, int32_t& windowY)
+bool EditionProcess::ReadSettings(SettingsRecord& record, int32_t& windowX, int32_t& windowY)
 {
+    std::string block;
+    if (!ReadWholeFile(settingsPath_, block))
+        return false;
     record.path = settingsPath_;
-    return record.Load(windowX, windowY);
+    DecodeSettings(reinterpret_cast<const uint8_t*>(block.data()), block.size(), program_.edition.settings.stringOffsets, record,
+                   windowX, windowY);
+    return true;
 }
 
-bool QuennaProcess::Start()
+bool EditionProcess::Start()
 {
     Forget();
-    std::string command = "\"" + std::string(QUENNA_EXE) + "\"";
+    std::string command = "\"" + program_.program + "\"";
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, workFolder_.Path().c_str(),
@@ -184,13 +226,14 @@ bool QuennaProcess::Start()
         return false;
     return WaitUntil(
         [this] {
-            window_ = FindProcessWindow(Edition().shell.windowName, Edition().shell.windowName);
+            const char* name = program_.edition.shell.windowName;
+            window_ = FindProcessWindow(name, name);
             return window_ != nullptr && IsWindowVisible(window_);
         },
         15000);
 }
 
-int QuennaProcess::WaitForExit(DWORD timeoutMs)
+int EditionProcess::WaitForExit(DWORD timeoutMs)
 {
     if (process_.hProcess == nullptr || WaitForSingleObject(process_.hProcess, timeoutMs) != WAIT_OBJECT_0)
         return -1;
@@ -199,32 +242,40 @@ int QuennaProcess::WaitForExit(DWORD timeoutMs)
     return static_cast<int>(code);
 }
 
-bool QuennaProcess::Running() const
+int EditionProcess::ExitThroughTheMenu(POINT onCharacter)
+{
+    constexpr int kExitItem = 1; // after "設定(&S)"
+    const POINT point = OnScreen(WindowRect(), onCharacter);
+    ClickRight(point.x, point.y);
+    return ChooseMenuItem(kExitItem) ? WaitForExit() : -1;
+}
+
+bool EditionProcess::Running() const
 {
     return process_.hProcess != nullptr && WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT;
 }
 
-RECT QuennaProcess::WindowRect() const
+RECT EditionProcess::WindowRect() const
 {
     RECT rect = {};
     GetWindowRect(window_, &rect);
     return rect;
 }
 
-HWND QuennaProcess::FindProcessWindow(const std::string& className, const std::string& caption) const
+HWND EditionProcess::FindProcessWindow(const std::string& className, const std::string& caption) const
 {
     WindowSearch search{process_.dwProcessId, className, caption, nullptr};
     EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
-bool QuennaProcess::ShownFrame(int& slot, int& frame) const
+bool EditionProcess::ShownFrame(int& slot, int& frame) const
 {
     const RECT rect = WindowRect();
     return DecodeDemoMarker([&](int x, int y) { return ScreenPixel(rect.left + x, rect.top + y); }, slot, frame);
 }
 
-bool QuennaProcess::WaitForFrame(const std::function<bool(int slot, int frame)>& wanted, DWORD timeoutMs) const
+bool EditionProcess::WaitForFrame(const std::function<bool(int slot, int frame)>& wanted, DWORD timeoutMs) const
 {
     return WaitUntil(
         [&] {

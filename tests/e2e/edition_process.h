@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/edition.h"
 #include "app/settings_record.h"
 #include "tests/support/documents_folder_lock.h"
 #include "tests/support/temp_dir.h"
@@ -9,31 +10,46 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
-// The Quenna program run as the user would run it: its own process with the
-// demo character's archive in its working folder, under the test's control.
-// Its setting.dat lies in the documents folder of the session's Wine user,
-// which the test holds for itself while the object lives.
-class QuennaProcess {
+// An edition's program as the build made it, with its demo character's
+// archive; both paths in Windows form.
+struct EditionProgram {
+    const EditionParameters& edition;
+    std::string program;
+    std::string archive;
+};
+
+// The editions' programs of this build.
+const EditionProgram& QuennaProgram();
+const EditionProgram& PelmoProgram();
+
+// An edition's program run as the user would run it: its own process with
+// the demo character's archive in its working folder, under the test's
+// control. Its setting.dat lies in the documents folder of the session's
+// Wine user, which the test holds for itself while the object lives.
+class EditionProcess {
 public:
-    // Makes the settings folders in the documents folder (the program never
-    // makes them) without a setting.dat, and the working folder with the
-    // archive.
-    QuennaProcess();
+    // Makes the edition's settings folders in the documents folder (the
+    // program never makes them) without a setting.dat, and the working
+    // folder with the archive under the edition's archive name.
+    explicit EditionProcess(const EditionProgram& program);
     // Ends a program still running, without letting it save, and removes
-    // the settings folders.
-    ~QuennaProcess();
-    QuennaProcess(const QuennaProcess&) = delete;
-    QuennaProcess& operator=(const QuennaProcess&) = delete;
+    // the settings folders (all of them, from the outermost down, so that no
+    // run leaves them to the next).
+    ~EditionProcess();
+    EditionProcess(const EditionProcess&) = delete;
+    EditionProcess& operator=(const EditionProcess&) = delete;
 
     // The demo archive as the program will find it; ReplaceArchive puts
     // other bytes in its place.
     bool ReadArchive(std::string& bytes) const;
     bool ReplaceArchive(const std::string& bytes);
 
-    // setting.dat for the next start, written by the settings code.
+    // setting.dat for the next start, laid out as the edition lays it out.
     bool WriteSettings(const SettingsRecord& record, int32_t windowX, int32_t windowY);
-    // Reads setting.dat back; false when there is none.
+    // Reads setting.dat back as the edition reads it; false when there is
+    // none.
     bool ReadSettings(SettingsRecord& record, int32_t& windowX, int32_t& windowY);
     std::string SettingsPath() const { return settingsPath_; }
 
@@ -42,6 +58,10 @@ public:
     bool Start();
     // Waits for the program to end by itself; its exit code or -1.
     int WaitForExit(DWORD timeoutMs = 10000);
+    // Ends the program with "終了(&E)" from the menu that a right click on
+    // the character at canvas point opens; its exit code, or -1 when the
+    // menu does not open or the program does not end.
+    int ExitThroughTheMenu(POINT onCharacter);
     bool Running() const;
 
     HWND Window() const { return window_; }
@@ -59,13 +79,23 @@ public:
 private:
     void Forget();
 
+    const EditionProgram& program_;
     DocumentsFolderLock documentsLock_;
     TempDir workFolder_;
-    std::string settingsFolders_;
     std::string settingsPath_;
+    std::string outermostFolder_;
     PROCESS_INFORMATION process_ = {};
     HWND window_ = nullptr;
 };
+
+// The folders that lead to the file at path below the folder base (which
+// path begins with), outermost first. Only a real separator divides them:
+// a '\' that is the second byte of a double-byte character (as in "ソ" or
+// "表") belongs to its name.
+std::vector<std::string> FoldersBelow(const std::string& base, const std::string& path);
+
+// A point of the window's client area (the character canvas) on the screen.
+POINT OnScreen(const RECT& window, POINT canvas);
 
 // Waits until done() is true; done()'s last answer.
 bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs);

@@ -1,8 +1,9 @@
 #include "app/program.h"
+#include "editions/quenna/quenna_edition.h"
 
 #include <windows.h>
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
 {
-    return RunProgram(instance);
+    return RunProgram(instance, QuennaEdition());
 }

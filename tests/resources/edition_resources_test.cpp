@@ -1,6 +1,10 @@
-// The resources that quenna.rc puts into the Quenna program, read back from
-// this test program, which is built with the same script.
+// The resources that an edition's resource script puts into its program,
+// read back from this test program, which is built with the same script
+// (one test program per edition, EDITION_HEADER and EDITION_TABLE naming
+// the edition's table).
 #include "base/util/byte_reader.h"
+
+#include EDITION_HEADER
 
 #include <gtest/gtest.h>
 
@@ -65,11 +69,13 @@ std::vector<std::vector<bool>> IconMask(HICON icon, int& width, int& height)
     return rows;
 }
 
-TEST(QuennaResources, Icon111IsTheHeadOnATransparentGround)
+// The tray icon's id is the edition's, and the icon its character's head.
+TEST(EditionResources, TrayIconIsTheHeadOnATransparentGround)
 {
+    const uint16_t id = EDITION_TABLE().shell.trayIconId;
     for (int size : {16, 32}) {
         SCOPED_TRACE(size);
-        HICON icon = static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(111), IMAGE_ICON, size, size, 0));
+        HICON icon = static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), IMAGE_ICON, size, size, 0));
         ASSERT_NE(icon, nullptr);
         int width = 0;
         int height = 0;
@@ -84,10 +90,10 @@ TEST(QuennaResources, Icon111IsTheHeadOnATransparentGround)
         EXPECT_FALSE(transparent[size / 2][size / 2]);
         EXPECT_FALSE(transparent[size * 3 / 4][size / 2]);
     }
-    EXPECT_NE(LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(111)), nullptr);
+    EXPECT_NE(LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id)), nullptr);
 }
 
-TEST(QuennaResources, SettingsDialogKeepsItsJapaneseTexts)
+TEST(EditionResources, SettingsDialogKeepsItsJapaneseTexts)
 {
     const ResourceBytes dialog = FindBytes(102, MAKEINTRESOURCEA(5)); // RT_DIALOG
     ASSERT_NE(dialog.data, nullptr);
@@ -116,7 +122,7 @@ TEST(QuennaResources, SettingsDialogKeepsItsJapaneseTexts)
     EXPECT_EQ(caption, u"設定");
 }
 
-TEST(QuennaResources, ManifestAsksForCommonControls6)
+TEST(EditionResources, ManifestAsksForCommonControls6)
 {
     const ResourceBytes manifest = FindBytes(1, MAKEINTRESOURCEA(24)); // RT_MANIFEST
     ASSERT_NE(manifest.data, nullptr);

@@ -1,0 +1,98 @@
+#include "tools/demo_character/frame_pictures.h"
+
+#include "tools/demo_character/backdrops.h"
+#include "tools/demo_character/demo_markers.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+namespace {
+
+struct Box {
+    int left, top, right, bottom;
+};
+
+// Every figure's box on the canvas, and the marker.
+Box PictureBox(const CharacterDesign& design)
+{
+    Box box{DemoMarker::kLeft, DemoMarker::kTop, DemoMarker::kLeft + DemoMarker::kWidth, DemoMarker::kTop + DemoMarker::kCellSize};
+    for (const FigureDesign& figure : design.figures) {
+        const Point topLeft = figure.placement.ToCanvas({FigureBox::kLeft, FigureBox::kTop});
+        const Point bottomRight = figure.placement.ToCanvas({FigureBox::kRight, FigureBox::kBottom});
+        box.left = std::min(box.left, static_cast<int>(std::floor(topLeft.x)));
+        box.top = std::min(box.top, static_cast<int>(std::floor(topLeft.y)));
+        box.right = std::max(box.right, static_cast<int>(std::ceil(bottomRight.x)));
+        box.bottom = std::max(box.bottom, static_cast<int>(std::ceil(bottomRight.y)));
+    }
+    return box;
+}
+
+void DrawMarker(Raster& raster, int slot, int frame)
+{
+    for (int cell = 0; cell < DemoMarker::kCellCount; ++cell)
+        raster.FillRect(DemoMarker::kLeft + cell * DemoMarker::kCellSize, DemoMarker::kTop, DemoMarker::kCellSize, DemoMarker::kCellSize,
+                        DemoMarkerCellColour(slot, frame, cell));
+}
+
+std::vector<Placement> Placements(const CharacterDesign& design)
+{
+    std::vector<Placement> placements;
+    for (const FigureDesign& figure : design.figures)
+        placements.push_back(figure.placement);
+    return placements;
+}
+
+} // namespace
+
+Raster DrawFramePicture(const CharacterDesign& design, const FramePlan& frame, int slot, int frameIndex)
+{
+    const Box box = PictureBox(design);
+    Raster picture(box.left, box.top, box.right - box.left, box.bottom - box.top, kKeyColour);
+    for (size_t i = 0; i < design.figures.size(); ++i) {
+        Sketch sketch(picture, design.figures[i].placement);
+        DrawFigure(sketch, design.figures[i].look, i < frame.poses.size() ? frame.poses[i] : Pose{});
+    }
+    DrawMarker(picture, slot, frameIndex);
+    return picture;
+}
+
+void PictureCorner(const CharacterDesign& design, int& left, int& top)
+{
+    const Box box = PictureBox(design);
+    left = box.left;
+    top = box.top;
+}
+
+Raster DrawBackdrop(const CharacterDesign& design, Backdrop backdrop, int hour)
+{
+    if (backdrop == Backdrop::Clock)
+        return DrawClock(design.clockLeft, design.clockTop, hour);
+    return DrawShadow(Placements(design), backdrop == Backdrop::SmallShadow);
+}
+
+std::string BackdropName(const CharacterDesign& design, Backdrop backdrop, int hour)
+{
+    char name[64] = "";
+    switch (backdrop) {
+    case Backdrop::None:
+        break;
+    case Backdrop::Shadow:
+        std::snprintf(name, sizeof name, "%s_shadow", design.entryPrefix);
+        break;
+    case Backdrop::SmallShadow:
+        std::snprintf(name, sizeof name, "%s_shadow_small", design.entryPrefix);
+        break;
+    case Backdrop::Clock:
+        std::snprintf(name, sizeof name, "%s_clock%02d", design.entryPrefix, hour);
+        break;
+    }
+    return name;
+}
+
+std::string PictureName(const CharacterDesign& design, int slot, int frameIndex)
+{
+    char name[64];
+    std::snprintf(name, sizeof name, "%s%02d_%d", design.entryPrefix, slot, frameIndex);
+    return name;
+}
