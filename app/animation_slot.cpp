@@ -61,12 +61,14 @@ int32_t AnimationSlot::FindSameFrame(const std::string& imageName, const std::st
 
 bool AnimationSlot::Advance(MillisecondClock& timer)
 {
+    frameTimeUp = false;
     if (frames.empty())
         return false;
     elapsed = timer.Milliseconds() - clock;
     const uint32_t duration = HasFrame(current) ? frames[static_cast<size_t>(current)].durationMs : 0;
     if (elapsed <= duration)
         return false;
+    frameTimeUp = true;
     clock = timer.Milliseconds();
     const int32_t old = current;
     int64_t next = int64_t{current} + step;

@@ -72,6 +72,9 @@ public:
     // time since it as of the last Advance.
     uint32_t clock = 0;
     uint32_t elapsed = 0;
+    // The last Advance found the current frame's time up and moved on
+    // (in a one-frame animation, from its frame to itself).
+    bool frameTimeUp = false;
     int32_t width = 0;
     int32_t height = 0;
     int32_t version = 0;

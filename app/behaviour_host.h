@@ -23,6 +23,12 @@ struct SlotPlayback {
     // Milliseconds since the slot's last frame change or restart, as the
     // last advance of the slot computed them.
     uint32_t elapsed;
+    // The slot's frames; 0 when its script was missing.
+    int32_t frameCount = 0;
+    // The last advance found the frame's time up and moved on. In a
+    // one-frame animation that move leads back to the same frame, so it is
+    // the only sign that the animation has played once.
+    bool frameTimeUp = false;
 };
 
 // Everything the behaviour engine needs from the program around it: the
@@ -49,7 +55,8 @@ public:
     // a later frame back to its first.
     virtual bool AdvanceSlot(int32_t slot) = 0;
     virtual void RestartSlot(int32_t slot, bool rearmSounds) = 0;
-    // Frame 0 and no time for a slot without frames or out of the table.
+    // Frame 0, no frames and no time for a slot without frames or out of the
+    // table.
     virtual SlotPlayback Playback(int32_t slot) = 0;
 
     // The width of the screen in pixels.

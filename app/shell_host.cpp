@@ -110,8 +110,10 @@ SlotPlayback ShellHost::Playback(int32_t slot)
 {
     const CharacterSlot* character = SlotAt(slot);
     if (character == nullptr || character->slot.frames.empty())
-        return SlotPlayback{0, 0};
-    return SlotPlayback{character->slot.current, character->slot.elapsed};
+        return SlotPlayback{0, 0, 0, false};
+    const AnimationSlot& playing = character->slot;
+    return SlotPlayback{playing.current, playing.elapsed, static_cast<int32_t>(playing.frames.size()),
+                        playing.frameTimeUp};
 }
 
 int32_t ShellHost::ScreenWidth()

@@ -124,36 +124,49 @@ TEST(AnimationSlot, AdvanceMovesOnStrictlyAfterEachDurationAndReportsTheWrap)
         uint32_t now;
         bool wrapped;
         int32_t current;
+        bool timeUp;
     };
     const Step steps[] = {
-        {1100, false, 0}, // exactly the duration: stays
-        {1101, false, 1},
-        {1101, false, 1}, // a 0 ms frame stays until 1 ms has passed
-        {1102, false, 2},
-        {1152, false, 2},
-        {1153, true, 0},  // from 2 back to 0
-        {1254, false, 1},
+        {1100, false, 0, false}, // exactly the duration: stays
+        {1101, false, 1, true},
+        {1101, false, 1, false}, // a 0 ms frame stays until 1 ms has passed
+        {1102, false, 2, true},
+        {1152, false, 2, false},
+        {1153, true, 0, true},   // from 2 back to 0
+        {1254, false, 1, true},
     };
     for (const Step& step : steps) {
         clock.now = step.now;
         EXPECT_EQ(slot.Advance(clock), step.wrapped) << step.now;
         EXPECT_EQ(slot.current, step.current) << step.now;
+        EXPECT_EQ(slot.frameTimeUp, step.timeUp) << step.now;
     }
     EXPECT_EQ(slot.clock, 1254u);
     EXPECT_EQ(slot.elapsed, 101u);
 }
 
-TEST(AnimationSlot, OneFrameAnimationNeverReportsAWrap)
+// Only the frame's time being up tells that such an animation has played
+// once.
+TEST(AnimationSlot, OneFrameAnimationNeverReportsAWrapButTellsItsTimeWasUp)
 {
     AnimationSlot slot = SlotOf({Frame("a", "", 10)});
     FakeClock clock;
     slot.Restart(clock, false);
     for (int i = 0; i < 3; ++i) {
-        clock.now += 11;
+        clock.now += 10;
         EXPECT_FALSE(slot.Advance(clock));
+        EXPECT_FALSE(slot.frameTimeUp) << "exactly its duration";
+        clock.now += 1;
+        EXPECT_FALSE(slot.Advance(clock));
+        EXPECT_TRUE(slot.frameTimeUp);
         EXPECT_EQ(slot.current, 0);
         EXPECT_EQ(slot.clock, clock.now) << "but the frame starts over";
     }
+
+    AnimationSlot empty;
+    empty.frameTimeUp = true;
+    EXPECT_FALSE(empty.Advance(clock));
+    EXPECT_FALSE(empty.frameTimeUp) << "no frame, no time to be up";
 }
 
 TEST(AnimationSlot, ElapsedTimeSurvivesTheClockWrapping)

@@ -36,7 +36,8 @@ public:
     int mailChecks = 0;
     // Slots whose animation runs through at their next advance.
     std::set<int32_t> slotsRunningThrough;
-    // Where each slot's playback stands; frame 0 and no time when unset.
+    // Where each slot's playback stands; when unset, the first frame of an
+    // animation of several, with no time passed.
     std::map<int32_t, SlotPlayback> playback;
     std::vector<std::string> events;
 
@@ -77,7 +78,7 @@ public:
     SlotPlayback Playback(int32_t slot) override
     {
         const auto found = playback.find(slot);
-        return found != playback.end() ? found->second : SlotPlayback{0, 0};
+        return found != playback.end() ? found->second : SlotPlayback{0, 0, 4, false};
     }
     int32_t ScreenWidth() override { return screenWidth; }
     void DebugText(const char* text) override { events.push_back(std::string("debug ") + text); }
