@@ -8,6 +8,7 @@
 #include "base/util/library_options.h"
 #include "editions/pelmo/pelmo_edition.h"
 #include "editions/quenna/quenna_edition.h"
+#include "editions/tavri/tavri_edition.h"
 #include "tests/support/child_process.h"
 #include "tests/support/temp_dir.h"
 
@@ -119,6 +120,34 @@ const ExpectedEdition kEditions[] = {
         .seedFromTime = false,
         .fixedSeed = 5489,
         .library = {.convertPathSeparators = true, .windowMoveFlags = 0x05, .windowResizeFlags = 0x06},
+    },
+    {
+        .name = "tavri",
+        .table = TavriEdition,
+        .folderWord = "タヴリ編",
+        .stringOffsets = {.server = 195468, .user = 412036, .password = 221456},
+        .archiveName = "tavri.pac",
+        .firstScript = "tavri00.ttp",
+        .lastScript = "tavri39.ttp",
+        .slotCount = 40,
+        .windowName = "tavrikot",
+        .trayIconId = 111,
+        .followDisplayChanges = true,
+        // The walk (8, 9) goes on at the normal period after the dialog.
+        .dialogTimers = {{0, 100}, {8, 100}, {9, 100}, {34, 100}},
+        .originOffsetX = 234,
+        .originOffsetY = 224,
+        .idleTimeoutMs = 30000,
+        .actionTimeoutMs = 30000,
+        .chimeActions = {10, 33},
+        .blockingActions = {34, 37},
+        .mailPeriodMs = 60000,
+        .normalTimerMs = 100,
+        .zeroStampMeansNotStarted = true,
+        .seedFromTime = false,
+        .fixedSeed = 5489,
+        // Moves and resizes without a redraw.
+        .library = {.convertPathSeparators = true, .windowMoveFlags = 0x0D, .windowResizeFlags = 0x0E},
     },
 };
 
