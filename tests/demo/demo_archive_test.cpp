@@ -8,6 +8,7 @@
 #include "base/util/byte_reader.h"
 #include "editions/pelmo/pelmo_edition.h"
 #include "editions/quenna/quenna_edition.h"
+#include "editions/tavri/tavri_edition.h"
 #include "tests/support/temp_dir.h"
 #include "tools/demo_character/demo_markers.h"
 
@@ -37,6 +38,10 @@ struct DemoEdition {
     POINT bodyPoint;
     // The idle actions, whose voices are chatter.
     ActionRange idleActions;
+    // Walks in strides: the program glides the window 4/5 of a pixel per
+    // millisecond while the first stride shows and sets it 200 pixels from
+    // the start for the second.
+    std::vector<int> stridingWalks;
 };
 
 // Test names and messages show the edition by its name.
@@ -49,8 +54,10 @@ const std::vector<DemoEdition>& Editions()
 {
     static const std::vector<DemoEdition> editions{
         {"quenna", QuennaEdition, QUENNA_DEMO_ARCHIVE, {QuennaRules().clickA.area, QuennaRules().clickB.area}, {256, 300},
-         QuennaRules().idlePick},
-        {"pelmo", PelmoEdition, PELMO_DEMO_ARCHIVE, {kPelmoClickA, kPelmoClickB}, {216, 330}, kPelmoIdlePick},
+         QuennaRules().idlePick, {}},
+        {"pelmo", PelmoEdition, PELMO_DEMO_ARCHIVE, {kPelmoClickA, kPelmoClickB}, {216, 330}, kPelmoIdlePick, {}},
+        {"tavri", TavriEdition, TAVRI_DEMO_ARCHIVE, {kTavriClickA, kTavriClickB}, {224, 300}, kTavriIdlePick,
+         {kTavriWalkLeft, kTavriWalkRight}},
     };
     return editions;
 }
@@ -414,6 +421,20 @@ TEST_P(DemoArchive, IdleChangesThePictureButKeepsTheShape)
             ++otherPictures;
     }
     EXPECT_GE(otherPictures, 2) << "a blink and a glance";
+}
+
+// Each stride is a picture of its own, and the glide of the first ends
+// where the second stands: after 250 ms.
+TEST_P(DemoArchive, StridingWalksGlideIntoTheirSecondStride)
+{
+    for (int slot : Demo().stridingWalks) {
+        SCOPED_TRACE(slot);
+        const AnimationScript walk = LoadScript(slot);
+        ASSERT_GE(walk.frames.size(), 2u);
+        EXPECT_EQ(walk.frames[0].durationMs, 250u);
+        EXPECT_EQ(ShownFrame(walk, 1), 1u);
+        EXPECT_NE(Compose(walk.frames[0]).WithoutMarker().pixels, Compose(walk.frames[1]).WithoutMarker().pixels);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Editions, DemoArchive, testing::ValuesIn(Editions()),
