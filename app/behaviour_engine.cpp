@@ -79,11 +79,22 @@ int32_t BehaviourEngine::PickOneOfTwo(ActionPair pair)
     return host_.Draw(kPairPicker, 0, 99) >= 50 ? pair.first : pair.second;
 }
 
+void BehaviourEngine::EndActionAfter(uint32_t milliseconds)
+{
+    if (TimeElapsed(state_.ActionClock, milliseconds))
+        SetAction(0);
+}
+
+bool BehaviourEngine::ActionTimedOutOrClicked()
+{
+    return TimeElapsed(state_.ActionClock, parameters_->actionTimeoutMs) || state_.Clicked;
+}
+
 void BehaviourEngine::EndHourChime()
 {
     if (!parameters_->chimeActions.Contains(state_.CurrentAction))
         return;
-    if (TimeElapsed(state_.ActionClock, parameters_->actionTimeoutMs) || state_.Clicked)
+    if (ActionTimedOutOrClicked())
         SetAction(0);
 }
 

@@ -57,6 +57,13 @@ public:
     // A draw of 50 or more in 0..99 gives the pair's first action.
     int32_t PickOneOfTwo(ActionPair pair);
 
+    // Back to idle once the current action has played for more than
+    // milliseconds; a click does not end it.
+    void EndActionAfter(uint32_t milliseconds);
+    // Whether the current action has played for more than the action
+    // time-out, or the user clicked.
+    bool ActionTimedOutOrClicked();
+
     // Back to idle when the hour chime has played long enough or was
     // clicked.
     void EndHourChime();

@@ -72,18 +72,6 @@ void JumpStep(BehaviourEngine& engine, bool ranThrough)
         engine.SetAction(kIdle);
 }
 
-void EndAfter(BehaviourEngine& engine, uint32_t milliseconds)
-{
-    if (engine.TimeElapsed(engine.State().ActionClock, milliseconds))
-        engine.SetAction(kIdle);
-}
-
-bool TimedOutOrClicked(BehaviourEngine& engine)
-{
-    return engine.TimeElapsed(engine.State().ActionClock, engine.Parameters().actionTimeoutMs) ||
-           engine.State().Clicked;
-}
-
 } // namespace
 
 int32_t PickOneOfThree(BehaviourEngine& engine)
@@ -110,11 +98,11 @@ void PelmoActionTick(BehaviourEngine& engine)
     case 5:
     case 27:
     case 28:
-        if (TimedOutOrClicked(engine))
+        if (engine.ActionTimedOutOrClicked())
             engine.SetAction(kIdle);
         break;
     case kFollowUpLead:
-        if (TimedOutOrClicked(engine))
+        if (engine.ActionTimedOutOrClicked())
             engine.SetAction(engine.PickOneOfTwo({kIdle, kFollowUp}));
         break;
     case kFollowUp:
@@ -122,17 +110,17 @@ void PelmoActionTick(BehaviourEngine& engine)
             engine.SetAction(kIdle);
         break;
     case 6:
-        EndAfter(engine, kReactionA6Ms);
+        engine.EndActionAfter(kReactionA6Ms);
         break;
     case 7:
-        EndAfter(engine, kReactionA7Ms);
+        engine.EndActionAfter(kReactionA7Ms);
         break;
     case 8:
-        EndAfter(engine, kReactionA8Ms);
+        engine.EndActionAfter(kReactionA8Ms);
         break;
     case 9:
     case 10:
-        EndAfter(engine, kReactionBMs);
+        engine.EndActionAfter(kReactionBMs);
         break;
     case kJump:
         JumpStep(engine, ranThrough);

@@ -103,18 +103,6 @@ void WalkStep(BehaviourEngine& engine, bool ranThrough)
         state.WindowX = WalkX(state.WalkStart.x, action, kStrideLength);
 }
 
-void EndAfter(BehaviourEngine& engine, uint32_t milliseconds)
-{
-    if (engine.TimeElapsed(engine.State().ActionClock, milliseconds))
-        engine.SetAction(kIdle);
-}
-
-bool TimedOutOrClicked(BehaviourEngine& engine)
-{
-    return engine.TimeElapsed(engine.State().ActionClock, engine.Parameters().actionTimeoutMs) ||
-           engine.State().Clicked;
-}
-
 } // namespace
 
 int32_t PickOneOfFour(BehaviourEngine& engine)
@@ -138,10 +126,10 @@ void TavriActionTick(BehaviourEngine& engine)
     if (action == kIdle) {
         IdleStep(engine);
     } else if (kIdlePick.Contains(action) || kMailActions.Contains(action)) {
-        if (TimedOutOrClicked(engine))
+        if (engine.ActionTimedOutOrClicked())
             engine.SetAction(kIdle);
     } else if (kClickAReactions.Contains(action)) {
-        EndAfter(engine, kReactionAMs);
+        engine.EndActionAfter(kReactionAMs);
     } else if (kWalks.Contains(action)) {
         WalkStep(engine, ranThrough);
     } else if (kAlarmActions.Contains(action)) {
