@@ -1,18 +1,14 @@
 // Pelmo's program shell on real windows: its main window, the display
 // change it does not follow, the settings dialog's timer, and the jump's
 // place as the window shows it and the end of the session stores it.
-#include "app/edition.h"
-#include "app/main_window.h"
-#include "app/program.h"
 #include "app/random_picker.h"
 #include "app/settings_dialog.h"
 #include "app/shell.h"
-#include "base/graphics/effect.h"
 #include "editions/pelmo/pelmo_edition.h"
+#include "tests/editions/edition_main_window.h"
 #include "tests/shell/character_fixtures.h"
 #include "tests/shell/queued_messages.h"
 #include "tests/shell/timer_watch.h"
-#include "tests/support/temp_dir.h"
 
 #include <gtest/gtest.h>
 
@@ -23,36 +19,9 @@
 
 namespace {
 
-RECT WindowRect(HWND window)
-{
-    RECT rect = {};
-    GetWindowRect(window, &rect);
-    return rect;
-}
-
-// Pelmo's main window, made as the program makes it, with the shell's state
-// fresh and setting.dat in a folder of the test's own.
-class PelmoShell : public ::testing::Test {
+class PelmoShell : public EditionMainWindow {
 protected:
-    void SetUp() override
-    {
-        cEffect::InitCpu();
-        AdoptEdition(PelmoEdition());
-        ASSERT_EQ(CreateMainWindow(GetModuleHandleA(nullptr)), nullptr);
-        TheApplication.mainWindow = MainWindow.Hwnd();
-        Settings.path = settingsFolder_.File("setting.dat");
-    }
-    void TearDown() override
-    {
-        MainWindow.Timer.Set(0);
-        if (TheApplication.modelessDialogs[0] != nullptr)
-            DestroyWindow(TheApplication.modelessDialogs[0]);
-        TheApplication.modelessDialogs[0] = nullptr;
-    }
-
-    HWND Window() const { return MainWindow.Hwnd(); }
-
-    TempDir settingsFolder_;
+    void SetUp() override { Make(PelmoEdition()); }
 };
 
 TEST_F(PelmoShell, TheWindowIsMadeAtTheDesktopCentreLessPelmosOrigin)
@@ -85,7 +54,7 @@ TEST_F(PelmoShell, ADisplayChangeTakesTheDefaultRoadAndMovesNothing)
     EXPECT_EQ(Display.height, 480);
     EXPECT_EQ(Shell.WindowX, 40);
     EXPECT_EQ(Shell.WindowY, 30);
-    const RECT rect = WindowRect(Window());
+    const RECT rect = WindowRect();
     EXPECT_EQ(rect.left, 40);
     EXPECT_EQ(rect.top, 30);
     EXPECT_EQ(TakeQueued(Window(), WM_TIMER), 0);
@@ -138,14 +107,14 @@ TEST_F(PelmoShell, TheJumpMovesThePlaceTheWindowIsShownAtAndStored)
     const int32_t y0 = Shell.WindowY;
 
     SendMessageA(Window(), WM_TIMER, 1, 0);
-    RECT rect = WindowRect(Window());
+    RECT rect = WindowRect();
     EXPECT_EQ(rect.left, x0) << "shown where it stood";
     EXPECT_EQ(rect.top, y0);
     EXPECT_EQ(Shell.WindowX, x0 + dx1);
     EXPECT_EQ(Shell.WindowY, y0 + dy1);
 
     SendMessageA(Window(), WM_TIMER, 1, 0);
-    rect = WindowRect(Window());
+    rect = WindowRect();
     EXPECT_EQ(rect.left, x0 + dx1) << "the next tick shows it at the jumped place";
     EXPECT_EQ(rect.top, y0 + dy1);
     EXPECT_EQ(Shell.WindowX, x0 + dx1 + dx2);

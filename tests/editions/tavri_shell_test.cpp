@@ -3,19 +3,16 @@
 // its debugger output, its end on animations that cannot run through), the
 // settings dialog's timer during a walk, a server name typed longer than
 // its room, and window moves without a redraw.
-#include "app/edition.h"
-#include "app/main_window.h"
 #include "app/program.h"
 #include "app/settings_dialog.h"
 #include "app/shell.h"
-#include "base/graphics/effect.h"
 #include "base/window/window_control.h"
 #include "editions/tavri/tavri_edition.h"
+#include "tests/editions/edition_main_window.h"
 #include "tests/shell/character_fixtures.h"
 #include "tests/shell/queued_messages.h"
 #include "tests/shell/timer_watch.h"
 #include "tests/support/debug_output_capture.h"
-#include "tests/support/temp_dir.h"
 #include "tests/window/window_test_support.h"
 
 #include <gmock/gmock.h>
@@ -34,35 +31,11 @@ using ::testing::Contains;
 // A point of click area B, in client coordinates.
 const LPARAM kOnB = MAKELPARAM(230, 210);
 
-RECT WindowRect(HWND window)
-{
-    RECT rect = {};
-    GetWindowRect(window, &rect);
-    return rect;
-}
-
-// Tavri's main window, made as the program makes it, with the shell's state
-// fresh and setting.dat in a folder of the test's own. The timer is left
-// stopped: each test ticks by hand or watches the ticks the timer queues.
-class TavriShell : public ::testing::Test {
+// Tavri's main window. The timer is left stopped: each test ticks by hand
+// or watches the ticks the timer queues.
+class TavriShell : public EditionMainWindow {
 protected:
-    void SetUp() override
-    {
-        cEffect::InitCpu();
-        AdoptEdition(TavriEdition());
-        ASSERT_EQ(CreateMainWindow(GetModuleHandleA(nullptr)), nullptr);
-        TheApplication.mainWindow = MainWindow.Hwnd();
-        Settings.path = settingsFolder_.File("setting.dat");
-    }
-    void TearDown() override
-    {
-        MainWindow.Timer.Set(0);
-        if (TheApplication.modelessDialogs[0] != nullptr)
-            DestroyWindow(TheApplication.modelessDialogs[0]);
-        TheApplication.modelessDialogs[0] = nullptr;
-    }
-
-    HWND Window() const { return MainWindow.Hwnd(); }
+    void SetUp() override { Make(TavriEdition()); }
 
     // The idle animation started, the timer stopped, no tick waiting.
     void StartIdle()
@@ -87,8 +60,6 @@ protected:
         TakeQueued(Window(), WM_TIMER);
         return WatchTimer(Window(), 500).meanGap;
     }
-
-    TempDir settingsFolder_;
 };
 
 // A walk of a frame per duration, each of its own picture.
@@ -151,7 +122,7 @@ TEST_F(TavriShell, TheWalkThroughTheProgramsOwnHost)
     const int32_t glided = Shell.WindowX;
     EXPECT_EQ(glided, 50 + static_cast<int32_t>(walk.elapsed * 4 / 5));
     Tick();
-    EXPECT_EQ(WindowRect(Window()).left, glided) << "the next tick shows the frame there";
+    EXPECT_EQ(WindowRect().left, glided) << "the next tick shows the frame there";
 
     Sleep(1500);
     Tick();
@@ -166,7 +137,7 @@ TEST_F(TavriShell, TheWalkThroughTheProgramsOwnHost)
     EXPECT_EQ(Shell.CurrentAction, 0) << "ran through";
     EXPECT_EQ(Shell.WindowX, 250);
     Tick();
-    EXPECT_EQ(WindowRect(Window()).left, 250) << "the window stays where the walk left it";
+    EXPECT_EQ(WindowRect().left, 250) << "the window stays where the walk left it";
     EXPECT_GE(TimerPeriod(), 80u) << "100 ms again";
 }
 
