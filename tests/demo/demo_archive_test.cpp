@@ -41,7 +41,7 @@ struct DemoEdition {
     // Walks in strides: the program glides the window 4/5 of a pixel per
     // millisecond while the first stride shows and sets it 200 pixels from
     // the start for the second.
-    std::vector<int> stridingWalks;
+    std::vector<int> stridingWalks = {};
 };
 
 // Test names and messages show the edition by its name.
@@ -54,8 +54,8 @@ const std::vector<DemoEdition>& Editions()
 {
     static const std::vector<DemoEdition> editions{
         {"quenna", QuennaEdition, QUENNA_DEMO_ARCHIVE, {QuennaRules().clickA.area, QuennaRules().clickB.area}, {256, 300},
-         QuennaRules().idlePick, {}},
-        {"pelmo", PelmoEdition, PELMO_DEMO_ARCHIVE, {kPelmoClickA, kPelmoClickB}, {216, 330}, kPelmoIdlePick, {}},
+         QuennaRules().idlePick},
+        {"pelmo", PelmoEdition, PELMO_DEMO_ARCHIVE, {kPelmoClickA, kPelmoClickB}, {216, 330}, kPelmoIdlePick},
         {"tavri", TavriEdition, TAVRI_DEMO_ARCHIVE, {kTavriClickA, kTavriClickB}, {224, 300}, kTavriIdlePick,
          {kTavriWalkLeft, kTavriWalkRight}},
     };
