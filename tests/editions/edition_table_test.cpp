@@ -151,13 +151,16 @@ const ExpectedEdition kEditions[] = {
     },
 };
 
-// Library options no edition uses, handed over first so that a table that
-// never reached the library shows.
-const LibraryOptionsTable kNoEditionsOptions = {
-    .convertPathSeparators = false,
-    .windowMoveFlags = 0x0D,
-    .windowResizeFlags = 0x0E,
-};
+// Library options that differ from the edition's in every field, handed
+// over first so that a table that never reached the library shows.
+LibraryOptionsTable OtherThan(const LibraryOptionsTable& options)
+{
+    return {
+        .convertPathSeparators = !options.convertPathSeparators,
+        .windowMoveFlags = options.windowMoveFlags ^ SWP_NOREDRAW,
+        .windowResizeFlags = options.windowResizeFlags ^ SWP_NOREDRAW,
+    };
+}
 
 std::string OptionsText(const LibraryOptionsTable& options)
 {
@@ -240,7 +243,7 @@ TEST(EditionTables, AdoptingATableHandsItToTheLibraryAndTheProgram)
 {
     for (const ExpectedEdition& row : kEditions) {
         SCOPED_TRACE(row.name);
-        SetLibraryOptions(kNoEditionsOptions);
+        SetLibraryOptions(OtherThan(row.library));
         AdoptEdition(row.table());
         EXPECT_EQ(&Edition(), &row.table());
         EXPECT_EQ(OptionsText(LibraryOptions()), OptionsText(row.library));
@@ -306,7 +309,7 @@ TEST_CHILD(RunTheNamedEditionsProgram)
     const ExpectedEdition* row = EditionNamed(EditionArgument());
     if (row == nullptr)
         return 4;
-    SetLibraryOptions(kNoEditionsOptions);
+    SetLibraryOptions(OtherThan(row->library));
     atCreation = SetWindowsHookExA(WH_CBT, AtTheMainWindowsCreation, nullptr, GetCurrentThreadId());
     if (atCreation == nullptr)
         return 5;
