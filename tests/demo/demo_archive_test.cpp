@@ -8,6 +8,7 @@
 #include "base/util/byte_reader.h"
 #include "editions/pelmo/pelmo_edition.h"
 #include "editions/quenna/quenna_edition.h"
+#include "editions/sorlun/sorlun_edition.h"
 #include "tests/support/temp_dir.h"
 #include "tools/demo_character/demo_markers.h"
 
@@ -51,6 +52,8 @@ const std::vector<DemoEdition>& Editions()
         {"quenna", QuennaEdition, QUENNA_DEMO_ARCHIVE, {QuennaRules().clickA.area, QuennaRules().clickB.area}, {256, 300},
          QuennaRules().idlePick},
         {"pelmo", PelmoEdition, PELMO_DEMO_ARCHIVE, {kPelmoClickA, kPelmoClickB}, {216, 330}, kPelmoIdlePick},
+        {"sorlun", SorlunEdition, SORLUN_DEMO_ARCHIVE,
+         {kSorlunRightUpper, kSorlunRightLower, kSorlunLeftUpper, kSorlunLeftLower}, {202, 262}, kSorlunIdlePick},
     };
     return editions;
 }
