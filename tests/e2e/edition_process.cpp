@@ -4,6 +4,7 @@
 #include "base/util/string_utils.h"
 #include "editions/pelmo/pelmo_edition.h"
 #include "editions/quenna/quenna_edition.h"
+#include "editions/sorlun/sorlun_edition.h"
 #include "tools/demo_character/demo_markers.h"
 
 #include <shlobj.h>
@@ -130,6 +131,12 @@ const EditionProgram& QuennaProgram()
 const EditionProgram& PelmoProgram()
 {
     static const EditionProgram program{PelmoEdition(), PELMO_EXE, PELMO_DEMO_ARCHIVE};
+    return program;
+}
+
+const EditionProgram& SorlunProgram()
+{
+    static const EditionProgram program{SorlunEdition(), SORLUN_EXE, SORLUN_DEMO_ARCHIVE};
     return program;
 }
 
