@@ -1,4 +1,5 @@
 #include "app/random_picker.h"
+#include "tests/support/engine_state.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -6,13 +7,13 @@
 #include <cstdint>
 #include <limits>
 #include <set>
-#include <sstream>
 #include <string>
 #include <vector>
 
 namespace {
 
-std::vector<int32_t> Draws(RandomPicker& picker, int count)
+// The next draws of a picker of either form.
+template <typename Picker> std::vector<int32_t> Draws(Picker& picker, int count)
 {
     std::vector<int32_t> values;
     for (int i = 0; i < count; ++i)
@@ -100,45 +101,20 @@ TEST(PickerSet, InvertedRangeGivesItsLowerEnd)
     }
 }
 
-// The engine's state in its standard text form: the words of the state,
-// oldest first, which after seeding begin with the seed itself.
-std::string StateText(const std::mt19937& engine)
-{
-    std::ostringstream text;
-    text << engine;
-    return text.str();
-}
-
-uint32_t FirstStateWord(const std::mt19937& engine)
-{
-    std::istringstream text(StateText(engine));
-    uint32_t word = 0;
-    text >> word;
-    return word;
-}
-
-std::vector<int32_t> Draws(PlainPicker& picker, int count)
-{
-    std::vector<int32_t> values;
-    for (int i = 0; i < count; ++i)
-        values.push_back(picker.Draw());
-    return values;
-}
-
 TEST(PlainPicker, IsSeededOnceAndDrawsOnlyThroughItsPair)
 {
     PlainPicker picker;
     ASSERT_TRUE(picker.Build(1, 5, 5489));
-    EXPECT_EQ(FirstStateWord(picker.engine), 5489u);
+    EXPECT_EQ(FirstEngineWord(picker.engine), 5489u);
     EXPECT_EQ(picker.min, 1);
     EXPECT_EQ(picker.max, 5);
     EXPECT_EQ(picker.range, 4u);
-    const std::string seeded = StateText(picker.engine);
-    EXPECT_EQ(StateText(picker.pair.engine), seeded) << "the pair starts from a copy of the engine";
+    const std::string seeded = EngineStateText(picker.engine);
+    EXPECT_EQ(EngineStateText(picker.pair.engine), seeded) << "the pair starts from a copy of the engine";
 
     Draws(picker, 100);
-    EXPECT_EQ(StateText(picker.engine), seeded) << "draws leave the record's own engine as seeded";
-    EXPECT_NE(StateText(picker.pair.engine), seeded);
+    EXPECT_EQ(EngineStateText(picker.engine), seeded) << "draws leave the record's own engine as seeded";
+    EXPECT_NE(EngineStateText(picker.pair.engine), seeded);
 
     // The standard's check of mt19937 seeded 5489: its 10000th output.
     PlainPicker check;
@@ -187,11 +163,11 @@ TEST(PlainPicker, TheWidestRangeAndAnInvertedOne)
     PlainPicker picker;
     EXPECT_EQ(picker.Draw(), 0) << "a record never built";
     ASSERT_TRUE(picker.Build(0, 9, 5489));
-    const std::string seeded = StateText(picker.engine);
+    const std::string seeded = EngineStateText(picker.engine);
     EXPECT_FALSE(picker.Build(6, 1, 77));
     EXPECT_EQ(picker.min, 0);
     EXPECT_EQ(picker.max, 9);
-    EXPECT_EQ(StateText(picker.engine), seeded);
+    EXPECT_EQ(EngineStateText(picker.engine), seeded);
 }
 
 TEST(PickerSet, BothFormsDrawTheSameSequencesEachPickerSeededAtItsFirstDraw)

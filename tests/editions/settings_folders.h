@@ -82,6 +82,59 @@ protected:
         ASSERT_TRUE(SaveSettingsAtExit());
     }
 
+    // What the edition's program writes at its exit lies in its folder,
+    // each string at the length word given, and loads back whole.
+    void ExpectTheProgramToWriteAndLoadAt(const EditionParameters& edition, const char* word, SettingsStringOffsets at)
+    {
+        const std::string folder = MakeEditionFolder(word);
+        ASSERT_NO_FATAL_FAILURE(SaveAsTheProgram(edition, -3000, 70000));
+        EXPECT_EQ(Settings.path, folder + "\\setting.dat");
+        std::string file;
+        ASSERT_TRUE(ReadWholeFile(folder + "\\setting.dat", file));
+        ASSERT_EQ(file.size(), 512000u);
+        EXPECT_EQ(StringAt(file, at.server), "pop.example.jp");
+        EXPECT_EQ(StringAt(file, at.user), "ユーザー名");
+        EXPECT_EQ(StringAt(file, at.password), "ぱすワード");
+
+        AdoptEdition(edition);
+        int32_t x = 0, y = 0;
+        ASSERT_TRUE(Settings.Load(x, y));
+        EXPECT_EQ(x, -3000);
+        EXPECT_EQ(y, 70000);
+        EXPECT_EQ(Settings.server, "pop.example.jp");
+        EXPECT_EQ(Settings.user, "ユーザー名");
+        EXPECT_EQ(Settings.password, "ぱすワード");
+        EXPECT_EQ(Settings.port, 995);
+    }
+
+    // The writer's file (as SaveAsTheProgram writes it), copied into the
+    // reader's folder, which had none: the reader reads only its own folder,
+    // then takes the fixed fields, which sit where every edition keeps them,
+    // and none of the strings, which lie elsewhere in its layout.
+    void ExpectAnotherEditionsFileToGiveNoStrings(const EditionParameters& reader, const char* readerWord,
+                                                  const EditionParameters& writer, const char* writerWord)
+    {
+        const std::string writerFolder = MakeEditionFolder(writerWord);
+        ASSERT_NO_FATAL_FAILURE(SaveAsTheProgram(writer, 12, 34));
+        const std::string readerFile = MakeEditionFolder(readerWord) + "\\setting.dat";
+        DeleteFileA(readerFile.c_str());
+
+        AdoptEdition(reader);
+        int32_t x = 1, y = 2;
+        EXPECT_FALSE(Settings.Load(x, y)) << "an edition reads only its own folder";
+        EXPECT_EQ(x, 1);
+
+        ASSERT_TRUE(CopyFileA((writerFolder + "\\setting.dat").c_str(), readerFile.c_str(), FALSE));
+        ASSERT_TRUE(Settings.Load(x, y));
+        EXPECT_EQ(x, 12);
+        EXPECT_EQ(y, 34);
+        EXPECT_EQ(Settings.port, 995);
+        EXPECT_TRUE(Settings.mailCheckOn);
+        EXPECT_NE(Settings.server, "pop.example.jp");
+        EXPECT_NE(Settings.user, "ユーザー名");
+        EXPECT_NE(Settings.password, "ぱすワード");
+    }
+
     DocumentsFolderLock lock_;
     std::string documents_;
     std::string maker_;

@@ -5,7 +5,8 @@
 #include "app/random_picker.h"
 #include "app/shell.h"
 #include "editions/sorlun/sorlun_edition.h"
-#include "tests/support/fake_behaviour_host.h"
+#include "tests/editions/seeded_world.h"
+#include "tests/support/engine_state.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -13,7 +14,6 @@
 #include <algorithm>
 #include <cstdint>
 #include <map>
-#include <sstream>
 #include <vector>
 
 namespace {
@@ -25,74 +25,15 @@ const BehaviourParameters& Behaviour()
     return SorlunEdition().behaviour;
 }
 
-uint32_t FirstStateWord(const std::mt19937& engine)
-{
-    std::stringstream text;
-    text << engine;
-    uint32_t word = 0;
-    text >> word;
-    return word;
-}
-
 // The first idle actions of every run: the standard mt19937 seeded 5489
 // starts 3499211612, 581869302, 3890346734, ..., each output taken into five
 // equal buckets of 1..5; none of these is a 3 or a 4.
 const int32_t kFirstIdleActions[] = {5, 1, 5, 5, 1, 5, 5, 2};
 
-// Sorlun's tick on a fake host whose draws come from a picker set in the
-// edition's form, recording each picker's values and every action played.
 // 1 and 12 run through at their first tick.
-struct SeededWorld : BehaviourWorld {
-    PickerSet pickers{Behaviour().pickerSeed, Behaviour().pickerForm};
-    std::map<int32_t, std::vector<int32_t>> drawn;
-    std::vector<int32_t> played;
-    uint32_t now = 1000;
-
-    SeededWorld() : BehaviourWorld(Behaviour())
-    {
-        host.local.wHour = 9;
-        host.drawSource = [this](int32_t picker, int32_t min, int32_t max) {
-            const int32_t value = pickers.Draw(picker, min, max);
-            drawn[picker].push_back(value);
-            return value;
-        };
-        host.slotsRunningThrough = {1, 12};
-        engine.StartUp();
-    }
-
-    void Tick(uint32_t after)
-    {
-        TickAt(now += after);
-        if (played.empty() || played.back() != state.CurrentAction)
-            played.push_back(state.CurrentAction);
-    }
-    // Every action but the idle one ends within this.
-    void BackToIdle()
-    {
-        while (state.CurrentAction != 0)
-            Tick(30001);
-    }
-    int32_t NextIdlePick()
-    {
-        BackToIdle();
-        Tick(30001);
-        return state.CurrentAction;
-    }
-    void Click(int32_t x, int32_t y)
-    {
-        BackToIdle();
-        ClickAt(x, y);
-        Tick(10);
-    }
+struct SorlunWorld : SeededWorld {
+    SorlunWorld() : SeededWorld(Behaviour(), {1, 12}) {}
 };
-
-std::vector<int32_t> IdlePicks(SeededWorld& world, size_t count)
-{
-    std::vector<int32_t> picks;
-    while (picks.size() < count)
-        picks.push_back(world.NextIdlePick());
-    return picks;
-}
 
 TEST(SorlunPickers, EachPickerIsAPlainRecordWhoseEngineIsSeeded5489)
 {
@@ -103,20 +44,20 @@ TEST(SorlunPickers, EachPickerIsAPlainRecordWhoseEngineIsSeeded5489)
         SCOPED_TRACE(testing::Message() << min << ".." << max);
         PlainPicker picker;
         ASSERT_TRUE(picker.Build(min, max, Behaviour().pickerSeed()));
-        EXPECT_EQ(FirstStateWord(picker.engine), 5489u);
-        EXPECT_EQ(FirstStateWord(picker.pair.engine), 5489u);
+        EXPECT_EQ(FirstEngineWord(picker.engine), 5489u);
+        EXPECT_EQ(FirstEngineWord(picker.pair.engine), 5489u);
         picker.Draw();
-        EXPECT_EQ(FirstStateWord(picker.engine), 5489u) << "a draw moves only the pair's copy";
+        EXPECT_EQ(FirstEngineWord(picker.engine), 5489u) << "a draw moves only the pair's copy";
     }
 }
 
 TEST(SorlunPickers, TwoRunsPlayTheSameIdleActions)
 {
     constexpr size_t kCount = 60;
-    SeededWorld first;
-    SeededWorld second;
-    const std::vector<int32_t> picks = IdlePicks(first, kCount);
-    EXPECT_EQ(IdlePicks(second, kCount), picks);
+    SorlunWorld first;
+    SorlunWorld second;
+    const std::vector<int32_t> picks = first.IdlePicks(kCount);
+    EXPECT_EQ(second.IdlePicks(kCount), picks);
     EXPECT_EQ(second.played, first.played);
     constexpr size_t kKnown = sizeof kFirstIdleActions / sizeof kFirstIdleActions[0];
     EXPECT_THAT(std::vector<int32_t>(picks.begin(), picks.begin() + kKnown), ElementsAreArray(kFirstIdleActions));
@@ -136,8 +77,8 @@ TEST(SorlunPickers, TwoRunsPlayTheSameIdleActions)
 
 TEST(SorlunPickers, TheIdlePickNeverGivesThreeWhichFollowsOnlyTwo)
 {
-    SeededWorld world;
-    const std::vector<int32_t> picks = IdlePicks(world, 300);
+    SorlunWorld world;
+    const std::vector<int32_t> picks = world.IdlePicks(300);
     EXPECT_EQ(std::count(picks.begin(), picks.end(), 3), 0);
     const std::vector<int32_t>& idleDraws = world.drawn[kIdlePicker];
     EXPECT_GT(std::count(idleDraws.begin(), idleDraws.end(), 3), 0) << "threes were drawn and drawn again";
@@ -158,7 +99,7 @@ TEST(SorlunPickers, TheIdlePickNeverGivesThreeWhichFollowsOnlyTwo)
 // gives the sequence of its own record, as if it drew alone.
 TEST(SorlunPickers, EachPickerDrawsItsOwnSequence)
 {
-    SeededWorld world;
+    SorlunWorld world;
     for (int round = 0; round < 8; ++round) {
         world.NextIdlePick();
         for (const POINT area : {POINT{320, 150}, POINT{320, 220}, POINT{200, 150}, POINT{200, 220}})

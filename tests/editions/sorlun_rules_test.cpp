@@ -227,54 +227,12 @@ TEST(SorlunRules, OneAndTwelveEndWhenTheirAnimationRanThrough)
 
 TEST(SorlunRules, TwoEndsIntoIdleOrThree)
 {
-    struct Case {
-        bool byClick;
-        int32_t draw;
-        int32_t next;
-    };
-    const Case cases[] = {{false, 50, 0}, {false, 49, 3}, {true, 99, 0}, {true, 0, 3}};
-    const uint32_t begun = kStart + 100;
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << (c.byClick ? "click" : "time-out") << ", draw " << c.draw);
-        World world;
-        world.Start(2, begun);
-        world.host.draws = {c.draw};
-        uint32_t end = begun + 10;
-        if (c.byClick) {
-            world.ClickAt(320, 150);
-        } else {
-            world.TickAt(begun + 30000);
-            ASSERT_EQ(world.state.CurrentAction, 2);
-            end = begun + 30001;
-        }
-        world.TickAt(end);
-        EXPECT_EQ(world.state.CurrentAction, c.next);
-        EXPECT_EQ(world.state.ActionClock, end);
-        EXPECT_THAT(world.host.drawRequests, ElementsAre(kPairDraw));
-        EXPECT_THAT(world.host.Changes(), ElementsAre(Armed(c.next)));
-    }
+    ExpectEndsIntoAPick<World>(2, 30000, {0, 3}, POINT{320, 150}, kStart + 100);
 }
 
 TEST(SorlunRules, HourChimeIsThirteenPlusTheHourAndStartsOverAnyUnblockedAction)
 {
-    struct Case {
-        uint16_t hour;
-        int32_t chime;
-    };
-    const Case cases[] = {{0, 13}, {11, 24}, {12, 13}, {23, 24}, {10, 23}};
-    for (const Case& c : cases) {
-        for (int32_t playing : {0, 1, 3, 6, 12, 27, 29}) {
-            SCOPED_TRACE(testing::Message() << "hour " << c.hour << " over " << playing);
-            World world;
-            world.NoIdlePicks();
-            world.Start(playing, kStart + 10);
-            world.host.local.wHour = c.hour;
-            world.TickAt(kStart + 20);
-            EXPECT_EQ(world.state.CurrentAction, c.chime);
-            EXPECT_EQ(world.state.LastLocalTime.wHour, c.hour);
-            EXPECT_THAT(world.host.Changes(), ElementsAre(Armed(c.chime)));
-        }
-    }
+    ExpectHourChimes<World>(13, {0, 1, 3, 6, 12, 27, 29}, kStart + 10);
 }
 
 TEST(SorlunRules, TheAlarmStartsTwentyFiveWithoutADraw)

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -63,24 +64,8 @@ TEST_F(SorlunSettingsFile, LiesInItsFolderJoinedAndConvertedOnlyAtSeparators)
 
 TEST_F(SorlunSettingsFile, IsWrittenAtItsStringOffsetsAndLoadsBack)
 {
-    const std::string folder = MakeEditionFolder("ソルビ＆ルネット編");
-    ASSERT_NO_FATAL_FAILURE(SaveAsTheProgram(SorlunEdition(), -3000, 70000));
-    std::string file;
-    ASSERT_TRUE(ReadWholeFile(folder + "\\setting.dat", file));
-    ASSERT_EQ(file.size(), 512000u);
-    EXPECT_EQ(StringAt(file, kServerAt), "pop.example.jp");
-    EXPECT_EQ(StringAt(file, kUserAt), "ユーザー名");
-    EXPECT_EQ(StringAt(file, kPasswordAt), "ぱすワード");
-
-    AdoptEdition(SorlunEdition());
-    int32_t x = 0, y = 0;
-    ASSERT_TRUE(Settings.Load(x, y));
-    EXPECT_EQ(x, -3000);
-    EXPECT_EQ(y, 70000);
-    EXPECT_EQ(Settings.server, "pop.example.jp");
-    EXPECT_EQ(Settings.user, "ユーザー名");
-    EXPECT_EQ(Settings.password, "ぱすワード");
-    EXPECT_EQ(Settings.port, 995);
+    ExpectTheProgramToWriteAndLoadAt(SorlunEdition(), "ソルビ＆ルネット編",
+                                     {.server = kServerAt, .user = kUserAt, .password = kPasswordAt});
 }
 
 // The password is the last string of the file: its room runs to the end,
@@ -154,35 +139,11 @@ TEST_F(SorlunSettingsFile, ALengthWordOutsideItsRoomGivesAnEmptyString)
     }
 }
 
-// Files of other editions, copied into Sorlun's folder: the fixed fields
-// sit where every edition keeps them, the strings elsewhere.
 TEST_F(SorlunSettingsFile, AnotherEditionsFileGivesItNoStrings)
 {
-    const std::string sorlunFolder = MakeEditionFolder("ソルビ＆ルネット編");
-    struct Other {
-        const EditionParameters& edition;
-        const char* folder;
-    };
-    for (const Other& other : {Other{QuennaEdition(), "クエンナ編"}, Other{PelmoEdition(), "ペルモ編"}}) {
-        SCOPED_TRACE(other.folder);
-        const std::string otherFolder = MakeEditionFolder(other.folder);
-        ASSERT_NO_FATAL_FAILURE(SaveAsTheProgram(other.edition, 12, 34));
-        DeleteFileA((sorlunFolder + "\\setting.dat").c_str());
-
-        AdoptEdition(SorlunEdition());
-        int32_t x = 1, y = 2;
-        EXPECT_FALSE(Settings.Load(x, y)) << "Sorlun reads only its own folder";
-        EXPECT_EQ(x, 1);
-
-        ASSERT_TRUE(CopyFileA((otherFolder + "\\setting.dat").c_str(), (sorlunFolder + "\\setting.dat").c_str(), FALSE));
-        ASSERT_TRUE(Settings.Load(x, y));
-        EXPECT_EQ(x, 12);
-        EXPECT_EQ(y, 34);
-        EXPECT_EQ(Settings.port, 995);
-        EXPECT_TRUE(Settings.mailCheckOn);
-        EXPECT_NE(Settings.server, "pop.example.jp");
-        EXPECT_NE(Settings.user, "ユーザー名");
-        EXPECT_NE(Settings.password, "ぱすワード");
+    for (const auto& [writer, word] : {std::pair{&QuennaEdition(), "クエンナ編"}, std::pair{&PelmoEdition(), "ペルモ編"}}) {
+        SCOPED_TRACE(word);
+        ExpectAnotherEditionsFileToGiveNoStrings(SorlunEdition(), "ソルビ＆ルネット編", *writer, word);
     }
 }
 

@@ -11,9 +11,9 @@
 #include "base/graphics/effect.h"
 #include "editions/sorlun/sorlun_edition.h"
 #include "tests/editions/settings_folders.h"
+#include "tests/editions/shell_checks.h"
 #include "tests/shell/character_fixtures.h"
 #include "tests/shell/queued_messages.h"
-#include "tests/shell/timer_watch.h"
 #include "tests/support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -29,36 +29,10 @@ namespace {
 constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
 constexpr int32_t kMin = std::numeric_limits<int32_t>::min();
 
-RECT WindowRect(HWND window)
-{
-    RECT rect = {};
-    GetWindowRect(window, &rect);
-    return rect;
-}
-
-// Sorlun's main window, made as the program makes it, with the shell's
-// state fresh and setting.dat in a folder of the test's own.
-class SorlunShell : public ::testing::Test {
+// Sorlun's main window.
+class SorlunShell : public EditionShellTest {
 protected:
-    void SetUp() override
-    {
-        cEffect::InitCpu();
-        AdoptEdition(SorlunEdition());
-        ASSERT_EQ(CreateMainWindow(GetModuleHandleA(nullptr)), nullptr);
-        TheApplication.mainWindow = MainWindow.Hwnd();
-        Settings.path = settingsFolder_.File("setting.dat");
-    }
-    void TearDown() override
-    {
-        MainWindow.Timer.Set(0);
-        if (TheApplication.modelessDialogs[0] != nullptr)
-            DestroyWindow(TheApplication.modelessDialogs[0]);
-        TheApplication.modelessDialogs[0] = nullptr;
-        // The library's own form again for the tests that follow.
-        SetLibraryOptions(kStandardLibraryOptions);
-    }
-
-    HWND Window() const { return MainWindow.Hwnd(); }
+    void SetUp() override { MakeMainWindowFor(SorlunEdition()); }
 
     // What the end of the session stores.
     void EndTheSession(int32_t& x, int32_t& y, SettingsRecord& stored)
@@ -67,8 +41,6 @@ protected:
         stored.path = Settings.path;
         ASSERT_TRUE(stored.Load(x, y));
     }
-
-    TempDir settingsFolder_;
 };
 
 TEST_F(SorlunShell, TheWindowIsMadeAtTheDesktopCentreLessSorlunsOrigin)
@@ -85,47 +57,12 @@ TEST_F(SorlunShell, TheWindowIsMadeAtTheDesktopCentreLessSorlunsOrigin)
 
 TEST_F(SorlunShell, ADisplayChangeTakesTheDefaultRoadAndMovesNothing)
 {
-    MoveWindow(Window(), 40, 30, 120, 90, FALSE);
-    Shell.WindowX = 40;
-    Shell.WindowY = 30;
-    const int32_t capturedWidth = Display.width;
-    const int32_t capturedHeight = Display.height;
-    Display.width = 640; // a capture would put the desktop's own size here
-    Display.height = 480;
-    TakeQueued(Window(), WM_TIMER);
-
-    const WPARAM depth = 16;
-    const LPARAM size = MAKELPARAM(800, 600);
-    const LRESULT answer = SendMessageA(Window(), WM_DISPLAYCHANGE, depth, size);
-    EXPECT_EQ(answer, DefWindowProcA(Window(), WM_DISPLAYCHANGE, depth, size));
-    EXPECT_EQ(Display.width, 640) << "the stored desktop size is not captured again";
-    EXPECT_EQ(Display.height, 480);
-    EXPECT_EQ(Shell.WindowX, 40);
-    EXPECT_EQ(Shell.WindowY, 30);
-    const RECT rect = WindowRect(Window());
-    EXPECT_EQ(rect.left, 40);
-    EXPECT_EQ(rect.top, 30);
-    EXPECT_EQ(TakeQueued(Window(), WM_TIMER), 0);
-    Display.width = capturedWidth;
-    Display.height = capturedHeight;
+    ExpectADisplayChangeToMoveNothing();
 }
 
 TEST_F(SorlunShell, TheSettingsDialogRestartsTheTimerAtTheNormalPeriodWhateverPlays)
 {
-    for (int32_t action : {0, 3, 4, 12, 25}) {
-        SCOPED_TRACE(action);
-        Shell.CurrentAction = action;
-        MainWindow.Timer.Set(100);
-        OpenSettingsDialog();
-        HWND dialog = TheApplication.modelessDialogs[0];
-        ASSERT_NE(dialog, nullptr);
-        TakeQueued(Window(), WM_TIMER);
-        SendMessageA(dialog, WM_COMMAND, IDOK, 0);
-        const TimerWatch watch = WatchTimer(Window(), 700);
-        ASSERT_GE(watch.ticks, 3) << "the timer runs again";
-        EXPECT_GE(watch.meanGap, 80u) << "100 ms, with no walk period";
-        MainWindow.Timer.Set(0);
-    }
+    ExpectTheDialogToRestartTheTimerAtTheNormalPeriod({0, 3, 4, 12, 25});
 }
 
 // The password box admits more than the password's room in setting.dat
