@@ -16,6 +16,16 @@ uint32_t SeedFromTime();
 // mt19937's own default seed: the same sequence on every run.
 uint32_t FixedDefaultSeed();
 
+// How a program holds its random pickers. Both draw alike for one seed;
+// they differ in what a picker is made of.
+enum class PickerForm {
+    // Copies of a picker share its generator (RandomPicker).
+    SharedGenerator,
+    // Each picker is a plain record of its own, built in place at its first
+    // draw and never shared (PlainPicker).
+    PlainRecord,
+};
+
 // A run of action numbers, both ends included.
 struct ActionRange {
     int32_t first;
@@ -70,4 +80,5 @@ struct BehaviourParameters {
 
     ActionTickFunction actionTick;
     PickerSeedFunction pickerSeed;
+    PickerForm pickerForm;
 };

@@ -14,9 +14,9 @@ ShellHost::ShellHost(std::vector<CharacterSlot>& slots, SettingsRecord& settings
 {
 }
 
-void ShellHost::Adopt(PickerSeedFunction seed)
+void ShellHost::Adopt(PickerSeedFunction seed, PickerForm form)
 {
-    pickers_ = PickerSet(seed);
+    pickers_ = PickerSet(seed, form);
     shown_ = ShownShape();
 }
 

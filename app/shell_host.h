@@ -20,9 +20,9 @@ public:
     ShellHost(std::vector<CharacterSlot>& slots, SettingsRecord& settings, ShellState& state, WindowControl& window,
               DisplaySettings& display);
 
-    // The edition's seed for the pickers; pickers drawn from before are
-    // forgotten.
-    void Adopt(PickerSeedFunction seed);
+    // The edition's seed and form for the pickers; pickers drawn from
+    // before are forgotten.
+    void Adopt(PickerSeedFunction seed, PickerForm form);
 
     uint32_t Milliseconds() override;
     SYSTEMTIME LocalTime() override;

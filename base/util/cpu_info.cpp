@@ -216,7 +216,7 @@ void CpuInfo::FromBytes(const uint8_t (&bytes)[kRecordSize])
 
 bool CpuInfo::Save(const std::string& path) const
 {
-    HANDLE file = CreateFileA(ToNativePath(path, true).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+    HANDLE file = CreateFileA(ToNativePath(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return false;
@@ -233,7 +233,7 @@ bool CpuInfo::Save(const std::string& path) const
 
 bool CpuInfo::Load(const std::string& path)
 {
-    HANDLE file = CreateFileA(ToNativePath(path, true).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+    HANDLE file = CreateFileA(ToNativePath(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return false;

@@ -57,7 +57,8 @@ public:
     bool Detect() { return Detect(ProcessorProbe()); }
     bool Detect(const CpuProbe& probe);
 
-    // '/' in the path becomes '\'. False when the file does not open.
+    // '/' in the path becomes '\' when the program converts names
+    // (LibraryOptions()). False when the file does not open.
     bool Save(const std::string& path) const;
     // False when the file does not open or does not start with the magic
     // (the record is then unchanged). A file that ends early changes only

@@ -37,6 +37,7 @@ const EditionParameters kEdition = {
             .actionTick = PelmoActionTick,
             // Every picker repeats its sequence in every run.
             .pickerSeed = FixedDefaultSeed,
+            .pickerForm = PickerForm::SharedGenerator,
         },
     .library =
         {

@@ -58,6 +58,7 @@ const EditionParameters kEdition = {
             .zeroStampMeansNotStarted = true,
             .actionTick = QuennaActionTick,
             .pickerSeed = SeedFromTime,
+            .pickerForm = PickerForm::SharedGenerator,
         },
     .library =
         {

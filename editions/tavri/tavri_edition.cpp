@@ -40,6 +40,7 @@ const EditionParameters kEdition = {
             .actionTick = TavriActionTick,
             // Every picker repeats its sequence in every run.
             .pickerSeed = FixedDefaultSeed,
+            .pickerForm = PickerForm::SharedGenerator,
         },
     .library =
         {

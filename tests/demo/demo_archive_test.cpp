@@ -9,6 +9,7 @@
 #include "editions/pelmo/pelmo_edition.h"
 #include "editions/quenna/quenna_edition.h"
 #include "editions/tavri/tavri_edition.h"
+#include "editions/sorlun/sorlun_edition.h"
 #include "tests/support/temp_dir.h"
 #include "tools/demo_character/demo_markers.h"
 
@@ -58,6 +59,8 @@ const std::vector<DemoEdition>& Editions()
         {"pelmo", PelmoEdition, PELMO_DEMO_ARCHIVE, {kPelmoClickA, kPelmoClickB}, {216, 330}, kPelmoIdlePick},
         {"tavri", TavriEdition, TAVRI_DEMO_ARCHIVE, {kTavriClickA, kTavriClickB}, {224, 300}, kTavriIdlePick,
          {kTavriWalkLeft, kTavriWalkRight}},
+        {"sorlun", SorlunEdition, SORLUN_DEMO_ARCHIVE,
+         {kSorlunRightUpper, kSorlunRightLower, kSorlunLeftUpper, kSorlunLeftLower}, {202, 262}, kSorlunIdlePick},
     };
     return editions;
 }

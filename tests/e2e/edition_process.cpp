@@ -5,6 +5,7 @@
 #include "editions/pelmo/pelmo_edition.h"
 #include "editions/quenna/quenna_edition.h"
 #include "editions/tavri/tavri_edition.h"
+#include "editions/sorlun/sorlun_edition.h"
 #include "tools/demo_character/demo_markers.h"
 
 #include <shlobj.h>
@@ -137,6 +138,12 @@ const EditionProgram& PelmoProgram()
 const EditionProgram& TavriProgram()
 {
     static const EditionProgram program{TavriEdition(), TAVRI_EXE, TAVRI_DEMO_ARCHIVE};
+    return program;
+}
+
+const EditionProgram& SorlunProgram()
+{
+    static const EditionProgram program{SorlunEdition(), SORLUN_EXE, SORLUN_DEMO_ARCHIVE};
     return program;
 }
 

@@ -24,6 +24,7 @@ struct EditionProgram {
 const EditionProgram& QuennaProgram();
 const EditionProgram& PelmoProgram();
 const EditionProgram& TavriProgram();
+const EditionProgram& SorlunProgram();
 
 // An edition's program run as the user would run it: its own process with
 // the demo character's archive in its working folder, under the test's

@@ -147,7 +147,8 @@ TEST_P(EditionStart, ShowsTheShapedCharacterAtTheScreenCentreAndExitWritesTheSet
 INSTANTIATE_TEST_SUITE_P(Editions, EditionStart,
                          testing::Values(StartingEdition{"quenna", QuennaProgram, {256, 300}},
                                          StartingEdition{"pelmo", PelmoProgram, {216, 330}},
-                                         StartingEdition{"tavri", TavriProgram, {224, 300}}),
+                                         StartingEdition{"tavri", TavriProgram, {224, 300}},
+                                         StartingEdition{"sorlun", SorlunProgram, {202, 262}}),
                          [](const testing::TestParamInfo<StartingEdition>& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -8,6 +8,7 @@
 #include "base/util/library_options.h"
 #include "editions/pelmo/pelmo_edition.h"
 #include "editions/quenna/quenna_edition.h"
+#include "editions/sorlun/sorlun_edition.h"
 #include "editions/tavri/tavri_edition.h"
 #include "tests/support/child_process.h"
 #include "tests/support/temp_dir.h"
@@ -62,6 +63,7 @@ struct ExpectedEdition {
     // The pickers' seed: this one in every run, or the clock's time.
     bool seedFromTime;
     uint32_t fixedSeed;
+    PickerForm pickerForm;
 
     LibraryOptionsTable library;
 };
@@ -92,6 +94,7 @@ const ExpectedEdition kEditions[] = {
         .zeroStampMeansNotStarted = true,
         .seedFromTime = true,
         .fixedSeed = 0,
+        .pickerForm = PickerForm::SharedGenerator,
         .library = {.convertPathSeparators = true, .windowMoveFlags = 0x05, .windowResizeFlags = 0x06},
     },
     {
@@ -119,6 +122,7 @@ const ExpectedEdition kEditions[] = {
         .zeroStampMeansNotStarted = true,
         .seedFromTime = false,
         .fixedSeed = 5489,
+        .pickerForm = PickerForm::SharedGenerator,
         .library = {.convertPathSeparators = true, .windowMoveFlags = 0x05, .windowResizeFlags = 0x06},
     },
     {
@@ -146,8 +150,38 @@ const ExpectedEdition kEditions[] = {
         .zeroStampMeansNotStarted = true,
         .seedFromTime = false,
         .fixedSeed = 5489,
+        .pickerForm = PickerForm::SharedGenerator,
         // Moves and resizes without a redraw.
         .library = {.convertPathSeparators = true, .windowMoveFlags = 0x0D, .windowResizeFlags = 0x0E},
+    },
+    {
+        .name = "sorlun",
+        .table = SorlunEdition,
+        .folderWord = "ソルビ＆ルネット編",
+        .stringOffsets = {.server = 246987, .user = 112586, .password = 465874},
+        .archiveName = "sorlun.pac",
+        .firstScript = "sorlun00.ttp",
+        .lastScript = "sorlun29.ttp",
+        .slotCount = 30,
+        .windowName = "sorluncot",
+        .trayIconId = 111,
+        .followDisplayChanges = false,
+        // No walk: 3 and 4 are actions like any other.
+        .dialogTimers = {{0, 100}, {3, 100}, {4, 100}, {12, 100}, {25, 100}},
+        .originOffsetX = 260,
+        .originOffsetY = 236,
+        .idleTimeoutMs = 30000,
+        .actionTimeoutMs = 30000,
+        .chimeActions = {13, 24},
+        .blockingActions = {25, 26},
+        .mailPeriodMs = 60000,
+        .normalTimerMs = 100,
+        .zeroStampMeansNotStarted = true,
+        .seedFromTime = false,
+        .fixedSeed = 5489,
+        .pickerForm = PickerForm::PlainRecord,
+        // Names as given, moves and resizes without a redraw.
+        .library = {.convertPathSeparators = false, .windowMoveFlags = 0x0D, .windowResizeFlags = 0x0E},
     },
 };
 
@@ -224,6 +258,7 @@ TEST(EditionTables, EachTableHoldsItsEditionsValues)
         } else {
             EXPECT_EQ(seed, row.fixedSeed);
         }
+        EXPECT_EQ(behaviour.pickerForm, row.pickerForm);
 
         EXPECT_EQ(table.library.convertPathSeparators, row.library.convertPathSeparators);
         EXPECT_EQ(table.library.windowMoveFlags, row.library.windowMoveFlags);

@@ -2,7 +2,7 @@
 // function: the same sequences in every run, and one generator per picker.
 #include "app/random_picker.h"
 #include "editions/pelmo/pelmo_edition.h"
-#include "tests/support/fake_behaviour_host.h"
+#include "tests/editions/seeded_world.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -23,76 +23,25 @@ using ::testing::ElementsAreArray;
 const int32_t kFirstIdleActions[] = {5, 1, 5, 5, 1, 5, 5, 2, 2, 1, 3, 2};
 const int32_t kFirstJumpDraws[] = {63, -73, 82, 67};
 
-// Pelmo's tick on a fake host whose draws come from a picker set seeded by
-// the edition, recording each picker's values and every action played. The
-// follow-up and the jump run through at their first tick; the jump shows
-// frame 1 then, so each jump moves the window once.
-struct SeededWorld : BehaviourWorld {
-    PickerSet pickers{PelmoEdition().behaviour.pickerSeed};
-    std::map<int32_t, std::vector<int32_t>> drawn;
-    std::vector<int32_t> played;
-    uint32_t now = 1000;
-
-    SeededWorld() : BehaviourWorld(PelmoEdition().behaviour)
-    {
-        host.local.wHour = 9;
-        host.drawSource = [this](int32_t picker, int32_t min, int32_t max) {
-            const int32_t value = pickers.Draw(picker, min, max);
-            drawn[picker].push_back(value);
-            return value;
-        };
-        host.slotsRunningThrough = {4, 11};
-        host.playback[11] = SlotPlayback{1, 0};
-        engine.StartUp();
-    }
-
-    void Tick(uint32_t after)
-    {
-        TickAt(now += after);
-        if (played.empty() || played.back() != state.CurrentAction)
-            played.push_back(state.CurrentAction);
-    }
-    // Every action but the idle one ends within this.
-    void BackToIdle()
-    {
-        while (state.CurrentAction != 0)
-            Tick(30001);
-    }
-    int32_t NextIdlePick()
-    {
-        BackToIdle();
-        Tick(30001);
-        return state.CurrentAction;
-    }
-    void Click(int32_t x, int32_t y)
-    {
-        BackToIdle();
-        ClickAt(x, y);
-        Tick(10);
-    }
+// The follow-up and the jump run through at their first tick; the jump
+// shows frame 1 then, so each jump moves the window once.
+struct PelmoWorld : SeededWorld {
+    PelmoWorld() : SeededWorld(PelmoEdition().behaviour, {4, 11}) { host.playback[11] = SlotPlayback{1, 0}; }
 };
-
-std::vector<int32_t> IdlePicks(SeededWorld& world, size_t count)
-{
-    std::vector<int32_t> picks;
-    while (picks.size() < count)
-        picks.push_back(world.NextIdlePick());
-    return picks;
-}
 
 TEST(PelmoPickers, TheIdleActionsComeInTheSameSequenceInEveryRun)
 {
     constexpr size_t kCount = sizeof kFirstIdleActions / sizeof kFirstIdleActions[0];
-    SeededWorld first;
-    SeededWorld second;
-    EXPECT_THAT(IdlePicks(first, kCount), ElementsAreArray(kFirstIdleActions));
-    EXPECT_THAT(IdlePicks(second, kCount), ElementsAreArray(kFirstIdleActions));
+    PelmoWorld first;
+    PelmoWorld second;
+    EXPECT_THAT(first.IdlePicks(kCount), ElementsAreArray(kFirstIdleActions));
+    EXPECT_THAT(second.IdlePicks(kCount), ElementsAreArray(kFirstIdleActions));
 }
 
 TEST(PelmoPickers, TheIdlePickNeverGivesFourAndFourFollowsOnlyThree)
 {
-    SeededWorld world;
-    const std::vector<int32_t> picks = IdlePicks(world, 300);
+    PelmoWorld world;
+    const std::vector<int32_t> picks = world.IdlePicks(300);
     EXPECT_EQ(std::count(picks.begin(), picks.end(), 4), 0);
     const std::vector<int32_t>& idleDraws = world.drawn[kIdlePicker];
     EXPECT_GT(std::count(idleDraws.begin(), idleDraws.end(), 4), 0) << "fours were drawn and drawn again";
@@ -111,7 +60,7 @@ TEST(PelmoPickers, TheIdlePickNeverGivesFourAndFourFollowsOnlyThree)
 // gives the sequence of its own generator seeded 5489, as if it drew alone.
 TEST(PelmoPickers, EachPickerDrawsItsOwnSequence)
 {
-    SeededWorld world;
+    PelmoWorld world;
     for (int round = 0; round < 8; ++round) {
         world.NextIdlePick();
         world.Click(200, 150); // A: PickOneOfThree

@@ -202,32 +202,7 @@ TEST(PelmoRules, EachActionEndsByItsTimeOutOrClick)
 
 TEST(PelmoRules, ThreeEndsIntoIdleOrItsFollowUp)
 {
-    struct Case {
-        bool byClick;
-        int32_t draw;
-        int32_t next;
-    };
-    const Case cases[] = {{false, 50, 0}, {false, 49, 4}, {true, 99, 0}, {true, 0, 4}};
-    const uint32_t begun = kStart + 100;
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << (c.byClick ? "click" : "time-out") << ", draw " << c.draw);
-        World world;
-        world.Start(3, begun);
-        world.host.draws = {c.draw};
-        uint32_t end = begun + 10;
-        if (c.byClick) {
-            world.ClickAt(200, 150);
-        } else {
-            world.TickAt(begun + 30000);
-            ASSERT_EQ(world.state.CurrentAction, 3);
-            end = begun + 30001;
-        }
-        world.TickAt(end);
-        EXPECT_EQ(world.state.CurrentAction, c.next);
-        EXPECT_EQ(world.state.ActionClock, end);
-        EXPECT_THAT(world.host.drawRequests, ElementsAre(kPairDraw));
-        EXPECT_THAT(world.host.Changes(), ElementsAre(Armed(c.next)));
-    }
+    ExpectEndsIntoAPick<World>(3, 30000, {0, 4}, POINT{200, 150}, kStart + 100);
 }
 
 TEST(PelmoRules, FollowUpAndJumpEndWhenTheirAnimationRanThrough)
@@ -336,24 +311,7 @@ TEST(PelmoRules, RepeatedJumpsCarryTheWindowOffTheScreen)
 
 TEST(PelmoRules, HourChimeIsTwelvePlusTheHourAndStartsOverAnyUnblockedAction)
 {
-    struct Case {
-        uint16_t hour;
-        int32_t chime;
-    };
-    const Case cases[] = {{0, 12}, {11, 23}, {12, 12}, {23, 23}, {10, 22}};
-    for (const Case& c : cases) {
-        for (int32_t playing : {0, 1, 3, 4, 6, 11, 27}) {
-            SCOPED_TRACE(testing::Message() << "hour " << c.hour << " over " << playing);
-            World world;
-            world.NoIdlePicks();
-            world.Start(playing, kStart + 10);
-            world.host.local.wHour = c.hour;
-            world.TickAt(kStart + 20);
-            EXPECT_EQ(world.state.CurrentAction, c.chime);
-            EXPECT_EQ(world.state.LastLocalTime.wHour, c.hour);
-            EXPECT_THAT(world.host.Changes(), ElementsAre(Armed(c.chime)));
-        }
-    }
+    ExpectHourChimes<World>(12, {0, 1, 3, 4, 6, 11, 27}, kStart + 10);
 }
 
 // 24 and 25 are the alarm; 26 is never started but counts with them.

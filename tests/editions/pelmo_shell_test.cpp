@@ -1,14 +1,18 @@
 // Pelmo's program shell on real windows: its main window, the display
 // change it does not follow, the settings dialog's timer, and the jump's
 // place as the window shows it and the end of the session stores it.
+#include "app/edition.h"
+#include "app/main_window.h"
+#include "app/program.h"
 #include "app/random_picker.h"
 #include "app/settings_dialog.h"
 #include "app/shell.h"
+#include "base/graphics/effect.h"
 #include "editions/pelmo/pelmo_edition.h"
-#include "tests/editions/edition_main_window.h"
+#include "tests/editions/shell_checks.h"
 #include "tests/shell/character_fixtures.h"
 #include "tests/shell/queued_messages.h"
-#include "tests/shell/timer_watch.h"
+#include "tests/support/temp_dir.h"
 
 #include <gtest/gtest.h>
 
@@ -19,9 +23,10 @@
 
 namespace {
 
-class PelmoShell : public EditionMainWindow {
+// Pelmo's main window.
+class PelmoShell : public EditionShellTest {
 protected:
-    void SetUp() override { Make(PelmoEdition()); }
+    void SetUp() override { MakeMainWindowFor(PelmoEdition()); }
 };
 
 TEST_F(PelmoShell, TheWindowIsMadeAtTheDesktopCentreLessPelmosOrigin)
@@ -37,47 +42,12 @@ TEST_F(PelmoShell, TheWindowIsMadeAtTheDesktopCentreLessPelmosOrigin)
 
 TEST_F(PelmoShell, ADisplayChangeTakesTheDefaultRoadAndMovesNothing)
 {
-    MoveWindow(Window(), 40, 30, 120, 90, FALSE);
-    Shell.WindowX = 40;
-    Shell.WindowY = 30;
-    const int32_t capturedWidth = Display.width;
-    const int32_t capturedHeight = Display.height;
-    Display.width = 640; // a capture would put the desktop's own size here
-    Display.height = 480;
-    TakeQueued(Window(), WM_TIMER);
-
-    const WPARAM depth = 16;
-    const LPARAM size = MAKELPARAM(800, 600);
-    const LRESULT answer = SendMessageA(Window(), WM_DISPLAYCHANGE, depth, size);
-    EXPECT_EQ(answer, DefWindowProcA(Window(), WM_DISPLAYCHANGE, depth, size));
-    EXPECT_EQ(Display.width, 640) << "not captured again";
-    EXPECT_EQ(Display.height, 480);
-    EXPECT_EQ(Shell.WindowX, 40);
-    EXPECT_EQ(Shell.WindowY, 30);
-    const RECT rect = WindowRect();
-    EXPECT_EQ(rect.left, 40);
-    EXPECT_EQ(rect.top, 30);
-    EXPECT_EQ(TakeQueued(Window(), WM_TIMER), 0);
-    Display.width = capturedWidth;
-    Display.height = capturedHeight;
+    ExpectADisplayChangeToMoveNothing();
 }
 
 TEST_F(PelmoShell, TheSettingsDialogRestartsTheTimerAtTheNormalPeriodWhateverPlays)
 {
-    for (int32_t action : {0, 3, 4, 11, 24}) {
-        SCOPED_TRACE(action);
-        Shell.CurrentAction = action;
-        MainWindow.Timer.Set(100);
-        OpenSettingsDialog();
-        HWND dialog = TheApplication.modelessDialogs[0];
-        ASSERT_NE(dialog, nullptr);
-        TakeQueued(Window(), WM_TIMER);
-        SendMessageA(dialog, WM_COMMAND, IDOK, 0);
-        const TimerWatch watch = WatchTimer(Window(), 700);
-        ASSERT_GE(watch.ticks, 3) << "the timer runs again";
-        EXPECT_GE(watch.meanGap, 80u) << "100 ms, with no walk period";
-        MainWindow.Timer.Set(0);
-    }
+    ExpectTheDialogToRestartTheTimerAtTheNormalPeriod({0, 3, 4, 11, 24});
 }
 
 // The jump moves the shell's own position: the next tick shows the frame

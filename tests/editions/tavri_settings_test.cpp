@@ -5,7 +5,7 @@
 #include "app/shell.h"
 #include "editions/pelmo/pelmo_edition.h"
 #include "editions/tavri/tavri_edition.h"
-#include "tests/editions/edition_settings_file.h"
+#include "tests/editions/settings_folders.h"
 
 #include <gtest/gtest.h>
 
@@ -20,9 +20,9 @@ constexpr uint32_t kPasswordOffset = 221456;
 // From the server's data to the password's length word.
 constexpr size_t kServerRoom = kPasswordOffset - kServerOffset - 4;
 
-class TavriSettingsFile : public EditionSettingsFile {
+class TavriSettingsFile : public SettingsFoldersTest {
 protected:
-    void SetUp() override { OpenFolders(TavriEdition()); }
+    void SetUp() override { HoldSettingsFolders(TavriEdition()); }
 };
 
 TEST_F(TavriSettingsFile, IsWrittenInItsFolderAtItsStringOffsets)

@@ -8,7 +8,7 @@
 #include "app/shell.h"
 #include "base/window/window_control.h"
 #include "editions/tavri/tavri_edition.h"
-#include "tests/editions/edition_main_window.h"
+#include "tests/editions/shell_checks.h"
 #include "tests/shell/character_fixtures.h"
 #include "tests/shell/queued_messages.h"
 #include "tests/shell/timer_watch.h"
@@ -33,9 +33,9 @@ const LPARAM kOnB = MAKELPARAM(230, 210);
 
 // Tavri's main window. The timer is left stopped: each test ticks by hand
 // or watches the ticks the timer queues.
-class TavriShell : public EditionMainWindow {
+class TavriShell : public EditionShellTest {
 protected:
-    void SetUp() override { Make(TavriEdition()); }
+    void SetUp() override { MakeMainWindowFor(TavriEdition()); }
 
     // The idle animation started, the timer stopped, no tick waiting.
     void StartIdle()

@@ -1,11 +1,14 @@
 #pragma once
 
+#include "app/behaviour_parameters.h"
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 // One row of an edition's action table: how long its actions last and
@@ -48,6 +51,63 @@ void ExpectActionEndings(const std::vector<ActionEnding>& rows, POINT click, uin
             clicked.TickAt(begun + 1);
             EXPECT_EQ(clicked.state.CurrentAction, row.endedByClick ? 0 : action) << "after a click";
             EXPECT_THAT(clicked.host.drawRequests, ::testing::IsEmpty()) << "a click draws nothing outside idle";
+        }
+    }
+}
+
+// An action that ends after timeoutMs or at a click into PickOneOfTwo(pair):
+// started at begun, on fresh worlds, each end with each draw. A click is
+// made at click.
+template <typename World>
+void ExpectEndsIntoAPick(int32_t action, uint32_t timeoutMs, ActionPair pair, POINT click, uint32_t begun)
+{
+    using ::testing::ElementsAre;
+    struct Case {
+        bool byClick;
+        int32_t draw;
+        int32_t next;
+    };
+    const Case cases[] = {{false, 50, pair.first}, {false, 49, pair.second}, {true, 99, pair.first}, {true, 0, pair.second}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << action << " by " << (c.byClick ? "click" : "time-out") << ", draw " << c.draw);
+        World world;
+        world.Start(action, begun);
+        world.host.draws = {c.draw};
+        uint32_t end = begun + 10;
+        if (c.byClick) {
+            world.ClickAt(click.x, click.y);
+        } else {
+            world.TickAt(begun + timeoutMs);
+            ASSERT_EQ(world.state.CurrentAction, action);
+            end = begun + timeoutMs + 1;
+        }
+        world.TickAt(end);
+        EXPECT_EQ(world.state.CurrentAction, c.next);
+        EXPECT_EQ(world.state.ActionClock, end);
+        EXPECT_THAT(world.host.drawRequests, ElementsAre("picker 1 from 0 to 99"));
+        EXPECT_THAT(world.host.Changes(), ElementsAre("restart " + std::to_string(c.next) + " armed"));
+    }
+}
+
+// The hour chime of an edition whose chime for hour h is chimeBase + h % 12:
+// on fresh worlds (made at 9:00, idle picks off) it starts over each of the
+// actions playing at the first tick of a new hour.
+template <typename World>
+void ExpectHourChimes(int32_t chimeBase, const std::vector<int32_t>& playing, uint32_t begun)
+{
+    using ::testing::ElementsAre;
+    for (const uint16_t hour : {0, 11, 12, 23, 10}) {
+        const int32_t chime = chimeBase + hour % 12;
+        for (int32_t action : playing) {
+            SCOPED_TRACE(testing::Message() << "hour " << hour << " over " << action);
+            World world;
+            world.NoIdlePicks();
+            world.Start(action, begun);
+            world.host.local.wHour = hour;
+            world.TickAt(begun + 10);
+            EXPECT_EQ(world.state.CurrentAction, chime);
+            EXPECT_EQ(world.state.LastLocalTime.wHour, hour);
+            EXPECT_THAT(world.host.Changes(), ElementsAre("restart " + std::to_string(chime) + " armed"));
         }
     }
 }

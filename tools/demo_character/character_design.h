@@ -15,7 +15,8 @@ struct CharacterDesign {
     // Begins the names of the character's pictures and voices ("quenna" in
     // "quenna03_1.bmz" and "quenna_hum.wav").
     const char* entryPrefix;
-    // Left to right; an edition of two characters has two.
+    // Left to right; an edition of two characters has two. Where they
+    // meet, the left one stands in front.
     std::vector<FigureDesign> figures;
     // The top-left corner of the hour chime's clock on the canvas.
     int clockLeft;

@@ -49,7 +49,8 @@ Raster DrawFramePicture(const CharacterDesign& design, const FramePlan& frame, i
 {
     const Box box = PictureBox(design);
     Raster picture(box.left, box.top, box.right - box.left, box.bottom - box.top, kKeyColour);
-    for (size_t i = 0; i < design.figures.size(); ++i) {
+    // Right to left: where two figures meet, the left one stands in front.
+    for (size_t i = design.figures.size(); i-- > 0;) {
         Sketch sketch(picture, design.figures[i].placement);
         DrawFigure(sketch, design.figures[i].look, i < frame.poses.size() ? frame.poses[i] : Pose{});
     }
