@@ -151,9 +151,12 @@ EditionProcess::EditionProcess(const EditionProgram& program) : program_(program
 {
     char documents[MAX_PATH] = {};
     SHGetSpecialFolderPathA(nullptr, documents, CSIDL_PERSONAL, FALSE);
-    settingsPath_ = SettingsFilePath(documents, program.edition.settings.folderWord);
-    // Each level of the settings folder, made as the user's installer would.
-    const std::vector<std::string> folders = FoldersBelow(documents, settingsPath_);
+    settingsPath_ = SettingsFilePath(documents, program.edition.settings);
+    // Each level of the settings folder, made as the user's installer would;
+    // the same folders whichever separator the edition writes.
+    SettingsParameters backslashes = program.edition.settings;
+    backslashes.pathForm = SettingsPathForm::kBackslashes;
+    const std::vector<std::string> folders = FoldersBelow(documents, SettingsFilePath(documents, backslashes));
     for (const std::string& folder : folders)
         CreateDirectoryA(folder.c_str(), nullptr);
     if (!folders.empty())
