@@ -2,6 +2,7 @@
 
 #include "app/settings_layout.h"
 #include "base/util/string_utils.h"
+#include "editions/ivrel/ivrel_edition.h"
 #include "editions/pelmo/pelmo_edition.h"
 #include "editions/quenna/quenna_edition.h"
 #include "tools/demo_character/demo_markers.h"
@@ -130,6 +131,12 @@ const EditionProgram& QuennaProgram()
 const EditionProgram& PelmoProgram()
 {
     static const EditionProgram program{PelmoEdition(), PELMO_EXE, PELMO_DEMO_ARCHIVE};
+    return program;
+}
+
+const EditionProgram& IvrelProgram()
+{
+    static const EditionProgram program{IvrelEdition(), IVREL_EXE, IVREL_DEMO_ARCHIVE};
     return program;
 }
 

@@ -23,6 +23,7 @@ struct EditionProgram {
 // The editions' programs of this build.
 const EditionProgram& QuennaProgram();
 const EditionProgram& PelmoProgram();
+const EditionProgram& IvrelProgram();
 
 // An edition's program run as the user would run it: its own process with
 // the demo character's archive in its working folder, under the test's
