@@ -20,6 +20,7 @@
 
 #include <windows.h>
 
+#include <cmath>
 #include <cstdio>
 #include <map>
 #include <string>
@@ -58,7 +59,8 @@ void LongHair(Sketch& sketch, const Palette& colours, const Skeleton& s)
                  kLine);
 }
 
-// A parted fringe and the pointed hat with its gold band and broad brim.
+// A parted fringe and the pointed hat with its gold band, its tip folded
+// over, and its broad brim.
 void PointedHat(Sketch& sketch, const Palette& colours, const Skeleton& s)
 {
     const float fx = kFigureCentreX + s.faceDx;
@@ -66,7 +68,16 @@ void PointedHat(Sketch& sketch, const Palette& colours, const Skeleton& s)
     sketch.FillOver(Oval{fx - 40, 104 + dy, 46, 20}, colours.hair, colours.skin);
     sketch.FillOver(Oval{fx + 40, 104 + dy, 46, 20}, colours.hair, colours.skin);
     sketch.Paint(PolygonShape{{{176, 82 + dy}, {kFigureCentreX, 16 + dy}, {336, 82 + dy}}}, colours.outfit, kOutline, kLine);
-    sketch.Fill(PolygonShape{{{190, 70 + dy}, {322, 70 + dy}, {331, 80 + dy}, {181, 80 + dy}}}, kHatBand);
+    // The tip folds over to his left, a gold star at its end.
+    sketch.Paint(PolygonShape{{{236, 22 + dy}, {278, 22 + dy}, {326, 60 + dy}, {262, 44 + dy}}}, colours.outfit, kOutline, kLine);
+    std::vector<Point> star;
+    for (int i = 0; i < 10; ++i) {
+        const float a = Radians(-90 + 36.0f * static_cast<float>(i));
+        const float r = i % 2 == 0 ? 13.0f : 5.5f;
+        star.push_back({328 + r * std::cos(a), 62 + dy + r * std::sin(a)});
+    }
+    sketch.Paint(PolygonShape{star}, kHatBand, kOutline, 2);
+    sketch.Fill(PolygonShape{{{206, 58 + dy}, {306, 58 + dy}, {314, 68 + dy}, {198, 68 + dy}}}, kHatBand);
     sketch.Paint(Oval{kFigureCentreX, 84 + dy, 122, 13}, colours.outfit, kOutline, kLine);
 }
 
