@@ -69,14 +69,7 @@ protected:
 
     static std::string ScriptName(int slot) { return ::ScriptName(Table().shell.scriptPattern, slot); }
 
-    bool LoadEntry(const std::string& name, std::string& bytes)
-    {
-        PackFile pack;
-        if (!pack.LoadByName(path_, name, true))
-            return false;
-        bytes.assign(reinterpret_cast<const char*>(pack.Data()), static_cast<size_t>(pack.LoadedSize()));
-        return true;
-    }
+    bool LoadEntry(const std::string& name, std::string& bytes) { return LoadArchiveEntry(path_, name, bytes); }
 
     // Only the frames of a script that loads and parses; none otherwise.
     AnimationScript LoadScript(int slot)

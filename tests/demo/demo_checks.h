@@ -16,6 +16,16 @@
 
 constexpr uint32_t kKey = 0x0000FF00; // compared with all four bytes, as the region builder does
 
+// An entry of the archive, unpacked, as the program reads it.
+inline bool LoadArchiveEntry(const std::string& archive, const std::string& name, std::string& bytes)
+{
+    PackFile pack;
+    if (!pack.LoadByName(archive, name, true))
+        return false;
+    bytes.assign(reinterpret_cast<const char*>(pack.Data()), static_cast<size_t>(pack.LoadedSize()));
+    return true;
+}
+
 // A picture pixel as stored: blue, green, red and the fourth byte.
 inline uint32_t PixelAt(const Bitmap& picture, int32_t x, int32_t y)
 {

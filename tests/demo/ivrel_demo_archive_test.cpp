@@ -27,14 +27,7 @@ class IvrelDemoArchive : public testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(CopyFileA(IVREL_DEMO_ARCHIVE, path_.c_str(), FALSE)) << IVREL_DEMO_ARCHIVE; }
 
-    bool LoadEntry(const std::string& name, std::string& bytes)
-    {
-        PackFile pack;
-        if (!pack.LoadByName(path_, name, true))
-            return false;
-        bytes.assign(reinterpret_cast<const char*>(pack.Data()), static_cast<size_t>(pack.LoadedSize()));
-        return true;
-    }
+    bool LoadEntry(const std::string& name, std::string& bytes) { return LoadArchiveEntry(path_, name, bytes); }
 
     IvrelScript LoadScript(int32_t slot)
     {

@@ -180,25 +180,6 @@ TEST(IvrelScripts, ADamagedScriptIsRefusedWhole)
     EXPECT_EQ(trailing.frames.size(), 1u);
 }
 
-// The composed canvas pixel, as 0x00RRGGBB.
-uint32_t CanvasAt(FrameMedia& media, int32_t x, int32_t y)
-{
-    uint32_t value = 0;
-    std::memcpy(&value, media.surface.Image().PixelAddress(x, y), 4);
-    return value & 0x00FFFFFF;
-}
-
-bool InShape(const FrameMedia& media, int32_t x, int32_t y)
-{
-    return media.region.Handle() != nullptr && PtInRegion(media.region.Handle(), x, y);
-}
-
-bool ShapeIsEmpty(const FrameMedia& media)
-{
-    RECT box = {};
-    return media.region.Handle() == nullptr || GetRgnBox(media.region.Handle(), &box) == NULLREGION;
-}
-
 using Entries = std::vector<std::pair<std::string, std::string>>;
 
 class IvrelFrames : public ::testing::Test {

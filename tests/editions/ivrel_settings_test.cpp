@@ -8,7 +8,8 @@
 #include "base/util/byte_reader.h"
 #include "editions/ivrel/ivrel_edition.h"
 #include "editions/quenna/quenna_edition.h"
-#include "tests/support/documents_folder_lock.h"
+#include "tests/app/settings_test_support.h"
+#include "tests/editions/edition_settings_folders.h"
 #include "tests/support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -19,24 +20,6 @@
 
 namespace {
 
-bool FolderExists(const std::string& path)
-{
-    const DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-}
-
-// The string at a length word: the length, then that many bytes.
-std::string StringAt(const std::string& file, uint32_t offset)
-{
-    ByteReader reader(file.data(), file.size());
-    int32_t length = -1;
-    if (!reader.I32LEAt(offset, length) || length < 0 || !reader.Fits(offset + 4, static_cast<size_t>(length)))
-        return "(no string)";
-    std::string text(static_cast<size_t>(length), '\0');
-    reader.BytesAt(offset + 4, &text[0], text.size());
-    return text;
-}
-
 int32_t WordAt(const std::string& file, size_t offset)
 {
     ByteReader reader(file.data(), file.size());
@@ -45,40 +28,14 @@ int32_t WordAt(const std::string& file, size_t offset)
     return value;
 }
 
-// The settings folders of the session's documents folder, which the test
-// holds for itself and leaves as it found them (without them).
-class IvrelSettingsFile : public ::testing::Test {
+// Ivrel's settings folders, held by the test.
+class IvrelSettingsFile : public EditionSettingsFolders {
 protected:
     void SetUp() override
     {
         AdoptEdition(IvrelEdition());
-        const size_t maker = Settings.path.find("/Quillmarsh/");
-        ASSERT_NE(maker, std::string::npos) << Settings.path;
-        documents_ = Settings.path.substr(0, maker);
-        maker_ = documents_ + "/Quillmarsh";
-        ASSERT_FALSE(FolderExists(maker_)) << "refusing to touch an existing " << maker_;
-        product_ = maker_ + "/ヴェルヴェーン　デスクトップアクセサリー";
+        ASSERT_NO_FATAL_FAILURE(HoldFolders());
     }
-    void TearDown() override
-    {
-        if (madeFolders_)
-            RemoveTree(maker_);
-    }
-
-    std::string MakeEditionFolder(const char* word)
-    {
-        const std::string edition = product_ + "/" + word;
-        madeFolders_ = true;
-        for (const std::string& level : {maker_, product_, edition})
-            CreateDirectoryA(level.c_str(), nullptr);
-        return edition;
-    }
-
-    DocumentsFolderLock lock_;
-    std::string documents_;
-    std::string maker_;
-    std::string product_;
-    bool madeFolders_ = false;
 };
 
 // The documents folder's separators become '/' as well, and the path is

@@ -6,12 +6,12 @@
 #include "app/edition.h"
 #include "app/main_window.h"
 #include "app/program.h"
-#include "app/settings_dialog.h"
 #include "app/shell.h"
 #include "base/graphics/effect.h"
 #include "editions/ivrel/ivrel_edition.h"
 #include "editions/ivrel/ivrel_frames.h"
 #include "editions/ivrel/ivrel_script.h"
+#include "tests/editions/dialog_timer_check.h"
 #include "tests/shell/character_fixtures.h"
 #include "tests/shell/gdi_exhaustion.h"
 #include "tests/shell/queued_messages.h"
@@ -312,28 +312,7 @@ TEST_F(IvrelShell, TheDragMovesTheBaseAndTheEndOfTheSessionStoresIt)
 
 TEST_F(IvrelShell, TheSettingsDialogRestartsTheTimerAtTheNormalPeriodWhateverPlays)
 {
-    for (int32_t action : {0, 3, 4, 7, 8}) {
-        SCOPED_TRACE(action);
-        Shell.CurrentAction = action;
-        MainWindow.Timer.Set(100);
-        OpenSettingsDialog();
-        HWND dialog = TheApplication.modelessDialogs[0];
-        ASSERT_NE(dialog, nullptr);
-        TakeQueued(Window(), WM_TIMER);
-        SendMessageA(dialog, WM_COMMAND, IDOK, 0);
-        const TimerWatch watch = WatchTimer(Window(), 700);
-        ASSERT_GE(watch.ticks, 3) << "the timer runs again";
-        EXPECT_GE(watch.meanGap, 80u) << "100 ms";
-        MainWindow.Timer.Set(0);
-    }
-}
-
-bool WindowHasShape(HWND window, const FrameMedia& media)
-{
-    HRGN windowShape = CreateRectRgn(0, 0, 0, 0);
-    const bool same = GetWindowRgn(window, windowShape) != ERROR && EqualRgn(windowShape, media.region.Handle());
-    DeleteObject(windowShape);
-    return same;
+    ExpectTheDialogRestartsTheTimerAtTheNormalPeriod({0, 3, 4, 7, 8});
 }
 
 // A shape the window did not take (no GDI handle left to copy it into) is

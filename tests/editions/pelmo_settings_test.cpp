@@ -6,7 +6,8 @@
 #include "base/util/byte_reader.h"
 #include "editions/pelmo/pelmo_edition.h"
 #include "editions/quenna/quenna_edition.h"
-#include "tests/support/documents_folder_lock.h"
+#include "tests/app/settings_test_support.h"
+#include "tests/editions/edition_settings_folders.h"
 #include "tests/support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -16,40 +17,14 @@
 
 namespace {
 
-bool FolderExists(const std::string& path)
-{
-    const DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-}
-
-// The settings folders of the session's documents folder, which the test
-// holds for itself and leaves as it found them (without them).
-class PelmoSettingsFile : public ::testing::Test {
+// Pelmo's settings folders, held by the test.
+class PelmoSettingsFile : public EditionSettingsFolders {
 protected:
     void SetUp() override
     {
         // The program's own path names the documents folder.
         AdoptEdition(PelmoEdition());
-        const size_t maker = Settings.path.find("\\Quillmarsh\\");
-        ASSERT_NE(maker, std::string::npos) << Settings.path;
-        maker_ = Settings.path.substr(0, maker) + "\\Quillmarsh";
-        ASSERT_FALSE(FolderExists(maker_)) << "refusing to touch an existing " << maker_;
-        product_ = maker_ + "\\ヴェルヴェーン　デスクトップアクセサリー";
-    }
-    void TearDown() override
-    {
-        if (madeFolders_)
-            RemoveTree(maker_);
-    }
-
-    // The edition's folder, made with the folders above it.
-    std::string MakeEditionFolder(const char* word)
-    {
-        const std::string edition = product_ + "\\" + word;
-        madeFolders_ = true;
-        for (const std::string& level : {maker_, product_, edition})
-            CreateDirectoryA(level.c_str(), nullptr);
-        return edition;
+        ASSERT_NO_FATAL_FAILURE(HoldFolders());
     }
 
     // What an exit of the edition's program writes.
@@ -65,25 +40,7 @@ protected:
         Shell.WindowY = y;
         ASSERT_TRUE(SaveSettingsAtExit());
     }
-
-    DocumentsFolderLock lock_;
-    std::string maker_;
-    std::string product_;
-    // Only folders this test made are removed.
-    bool madeFolders_ = false;
 };
-
-// The string at a length word: the length, then that many bytes.
-std::string StringAt(const std::string& file, uint32_t offset)
-{
-    ByteReader reader(file.data(), file.size());
-    int32_t length = -1;
-    if (!reader.I32LEAt(offset, length) || length < 0 || !reader.Fits(offset + 4, static_cast<size_t>(length)))
-        return "(no string)";
-    std::string text(static_cast<size_t>(length), '\0');
-    reader.BytesAt(offset + 4, &text[0], text.size());
-    return text;
-}
 
 TEST_F(PelmoSettingsFile, IsWrittenInItsFolderAtItsStringOffsets)
 {

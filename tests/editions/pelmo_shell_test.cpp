@@ -5,13 +5,12 @@
 #include "app/main_window.h"
 #include "app/program.h"
 #include "app/random_picker.h"
-#include "app/settings_dialog.h"
 #include "app/shell.h"
 #include "base/graphics/effect.h"
 #include "editions/pelmo/pelmo_edition.h"
+#include "tests/editions/dialog_timer_check.h"
 #include "tests/shell/character_fixtures.h"
 #include "tests/shell/queued_messages.h"
-#include "tests/shell/timer_watch.h"
 #include "tests/support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -95,20 +94,7 @@ TEST_F(PelmoShell, ADisplayChangeTakesTheDefaultRoadAndMovesNothing)
 
 TEST_F(PelmoShell, TheSettingsDialogRestartsTheTimerAtTheNormalPeriodWhateverPlays)
 {
-    for (int32_t action : {0, 3, 4, 11, 24}) {
-        SCOPED_TRACE(action);
-        Shell.CurrentAction = action;
-        MainWindow.Timer.Set(100);
-        OpenSettingsDialog();
-        HWND dialog = TheApplication.modelessDialogs[0];
-        ASSERT_NE(dialog, nullptr);
-        TakeQueued(Window(), WM_TIMER);
-        SendMessageA(dialog, WM_COMMAND, IDOK, 0);
-        const TimerWatch watch = WatchTimer(Window(), 700);
-        ASSERT_GE(watch.ticks, 3) << "the timer runs again";
-        EXPECT_GE(watch.meanGap, 80u) << "100 ms, with no walk period";
-        MainWindow.Timer.Set(0);
-    }
+    ExpectTheDialogRestartsTheTimerAtTheNormalPeriod({0, 3, 4, 11, 24});
 }
 
 // The jump moves the shell's own position: the next tick shows the frame

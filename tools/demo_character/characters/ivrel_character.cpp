@@ -220,19 +220,17 @@ public:
         IvrelScript script;
         for (size_t index = 0; index < plan.frames.size(); ++index) {
             const FramePlan& framePlan = plan.frames[index];
-            const int owner = framePlan.sameAs >= 0 ? framePlan.sameAs : static_cast<int>(index);
-            if (owner > static_cast<int>(index)) {
-                error = "a frame of slot " + std::to_string(slot) + " repeats one that comes after it";
+            size_t owner = index;
+            if (!PictureOwner(plan, slot, index, owner, error))
                 return false;
-            }
-            const FramePlan& drawn = plan.frames[static_cast<size_t>(owner)];
+            const FramePlan& drawn = plan.frames[owner];
             IvrelScriptFrame frame;
             frame.maskName = AddSide(SideOf(drawn.backdrop), plan.clockHour);
-            frame.imageName = AddImage(slot, owner, drawn, frame.maskName);
+            frame.imageName = AddImage(slot, static_cast<int>(owner), drawn, frame.maskName);
             frame.durationMs = framePlan.ms;
             // An alias stands where the frame it repeats stands.
-            frame.offsetX = slotPlan.offsets[static_cast<size_t>(owner)].x;
-            frame.offsetY = slotPlan.offsets[static_cast<size_t>(owner)].y;
+            frame.offsetX = slotPlan.offsets[owner].x;
+            frame.offsetY = slotPlan.offsets[owner].y;
             // The first frame's voice is the table's, attached at start-up.
             if (index == 0 && !entries.voice.empty())
                 AddVoice(entries.voice, framePlan.voice == Voice::None ? Voice::Hmm : framePlan.voice);
@@ -245,13 +243,7 @@ public:
         return true;
     }
 
-    bool Take(std::vector<ArchiveItem>& items, std::string& error)
-    {
-        items = content_.Take();
-        if (!content_.Complete())
-            error = "a picture could not be made";
-        return content_.Complete();
-    }
+    bool Take(std::vector<ArchiveItem>& items, std::string& error) { return content_.Take(items, error); }
 
 private:
     // The side picture's name without ".bmz" (empty for none), added once.
