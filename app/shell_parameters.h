@@ -21,8 +21,8 @@ using DialogTimerFunction = uint32_t (*)(const ShellState& state, const Behaviou
 // for the one whose walk goes on at the normal period after the dialog.
 uint32_t NormalDialogTimer(const ShellState& state, const BehaviourParameters& behaviour);
 
-// A frame about to be shown on the main window (an alias's own frame is the
-// one whose picture it borrows), with the slot that shows it.
+// A frame about to be shown on the main window, with the slot that shows
+// it; for an alias, the frame whose picture it borrows.
 struct FramePlacement {
     const ShellState& state;
     int32_t slot;
