@@ -44,6 +44,15 @@ WaveBytes& PlayingWave()
 
 } // namespace
 
+bool ReadNumberedScript(const uint8_t* data, size_t size, AnimationSlot& slot)
+{
+    return slot.LoadScript(data, size);
+}
+
+void KeepScriptLayout(FrameInfo&, const FrameMedia&)
+{
+}
+
 void CharacterLoader::LoadSlotScript(CharacterSlot& slot, const std::string& scriptName)
 {
     // A character too large for the memory there is does not stop the
@@ -60,21 +69,21 @@ void CharacterLoader::LoadSlotParts(CharacterSlot& slot, const std::string& scri
     PackFile pack;
     if (!pack.LoadByName(archive_, scriptName, true))
         return;
-    if (!slot.slot.LoadScript(pack.Data(), static_cast<size_t>(pack.LoadedSize())))
+    if (!form_.readScript(pack.Data(), static_cast<size_t>(pack.LoadedSize()), slot.slot))
         return;
     pack.Release();
     slot.media.clear();
     slot.media.resize(slot.slot.frames.size());
     for (size_t i = 0; i < slot.media.size(); ++i) {
-        const FrameInfo& frame = slot.slot.frames[i];
+        FrameInfo& frame = slot.slot.frames[i];
         FrameMedia& media = slot.media[i];
-        media.wave = LoadWave(frame.soundName);
+        media.wave = LoadVoice(frame.soundName);
         if (frame.aliasIndex == -1)
             ComposeFrame(media, frame);
     }
 }
 
-WaveBytes CharacterLoader::LoadWave(const std::string& name)
+WaveBytes CharacterLoader::LoadVoice(const std::string& name)
 {
     if (name.empty() || bytesLeft_ == 0)
         return nullptr;
@@ -117,7 +126,7 @@ bool CharacterLoader::Spend(uint64_t bytes)
     return true;
 }
 
-void CharacterLoader::ComposeFrame(FrameMedia& media, const FrameInfo& frame)
+void CharacterLoader::ComposeFrame(FrameMedia& media, FrameInfo& frame)
 {
     if (framesLeft_ == 0)
         return;
@@ -131,6 +140,7 @@ void CharacterLoader::ComposeFrame(FrameMedia& media, const FrameInfo& frame)
         media.maskWidth = mask.Width();
         media.maskHeight = mask.Height();
     }
+    form_.arrangeFrame(frame, media);
     // Each frame keeps a section of its own as large as the canvas.
     if (!CanvasSizeAllowed(frame.canvasWidth, frame.canvasHeight) ||
         !Spend(4 * static_cast<uint64_t>(frame.canvasWidth) * static_cast<uint64_t>(frame.canvasHeight)))

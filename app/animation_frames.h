@@ -59,6 +59,23 @@ constexpr uint64_t kMostLoadedBytes = uint64_t{1} << 30;
 // differ stays far below the byte budget and would reach that quota.
 constexpr int32_t kMostComposedFrames = 2000;
 
+// How a character's animations are stored and composed: the reader of its
+// script entries, and the layout that gives a frame its canvas size and its
+// pictures' places once the pictures are loaded (media holds their sizes).
+using ScriptReader = bool (*)(const uint8_t* data, size_t size, AnimationSlot& slot);
+using FrameLayout = void (*)(FrameInfo& frame, const FrameMedia& media);
+struct CharacterForm {
+    ScriptReader readScript;
+    FrameLayout arrangeFrame;
+};
+
+// The numbered scripts (AnimationSlot::LoadScript), whose header gives the
+// canvas size and whose records place both pictures: the layout leaves the
+// frame as the script made it.
+bool ReadNumberedScript(const uint8_t* data, size_t size, AnimationSlot& slot);
+void KeepScriptLayout(FrameInfo& frame, const FrameMedia& media);
+inline constexpr CharacterForm kNumberedCharacterForm = {ReadNumberedScript, KeepScriptLayout};
+
 // Loads animation slots from one archive. What frames have in common is
 // kept between them while the loader lives: the canvas they are composed
 // on, and the last image and mask picture, which the next frame often
@@ -66,8 +83,9 @@ constexpr int32_t kMostComposedFrames = 2000;
 // all its slots.
 class CharacterLoader {
 public:
-    explicit CharacterLoader(std::string archive, uint64_t byteBudget = kMostLoadedBytes)
-        : archive_(std::move(archive)), bytesLeft_(byteBudget)
+    explicit CharacterLoader(std::string archive, uint64_t byteBudget = kMostLoadedBytes,
+                             const CharacterForm& form = kNumberedCharacterForm)
+        : archive_(std::move(archive)), bytesLeft_(byteBudget), form_(form)
     {
     }
 
@@ -82,12 +100,19 @@ public:
     // records and voices but get no picture.
     void LoadSlotScript(CharacterSlot& slot, const std::string& scriptName);
 
-    // Composes a frame's canvas: the key colour, the mask picture at its
-    // place, the image picture over it; then the DIB section and the window
-    // shape. A canvas of a size no window could have is not made, nor one
-    // the byte budget has no room for, nor any once the loader has composed
-    // its most frames (the frame then shows nothing).
-    void ComposeFrame(FrameMedia& media, const FrameInfo& frame);
+    // Composes a frame's canvas: the pictures loaded, the frame laid out by
+    // the character's form (canvas size and places), then the key colour,
+    // the mask picture at its place, the image picture over it; then the
+    // DIB section and the window shape. A canvas of a size no window could
+    // have is not made, nor one the byte budget has no room for, nor any
+    // once the loader has composed its most frames (the frame then shows
+    // nothing).
+    void ComposeFrame(FrameMedia& media, FrameInfo& frame);
+
+    // The voice of that entry name, from the byte budget; none when the
+    // name is empty, the entry is missing, the budget has no room for it or
+    // its bytes do not hold the wave they describe.
+    WaveBytes LoadVoice(const std::string& name);
 
 private:
     struct LastPicture {
@@ -97,7 +122,6 @@ private:
     };
 
     void LoadSlotParts(CharacterSlot& slot, const std::string& scriptName);
-    WaveBytes LoadWave(const std::string& name);
     // The picture of that entry name, loaded unless it is the last one; one
     // without an image when there is none.
     Bitmap& Picture(const std::string& name, LastPicture& last);
@@ -108,6 +132,7 @@ private:
     std::string archive_;
     uint64_t bytesLeft_;
     int32_t framesLeft_ = kMostComposedFrames;
+    CharacterForm form_;
     Bitmap canvas_;
     LastPicture lastImage_;
     LastPicture lastMask_;

@@ -18,22 +18,10 @@ size_t ShortestRecord(int32_t version)
     return counts + fields;
 }
 
-bool ReadName(ByteReader& reader, std::string& name)
-{
-    int32_t length = 0;
-    if (!reader.ReadI32LE(length) || length < 0)
-        return false;
-    const uint8_t* bytes = nullptr;
-    if (!reader.View(static_cast<size_t>(length), bytes))
-        return false;
-    name.assign(reinterpret_cast<const char*>(bytes), static_cast<size_t>(length));
-    return true;
-}
-
 bool ReadFrame(ByteReader& reader, int32_t version, ScriptFrame& frame)
 {
-    if (!ReadName(reader, frame.imageName) || !ReadName(reader, frame.soundName) ||
-        !ReadName(reader, frame.maskName))
+    if (!ReadCountedString(reader, frame.imageName) || !ReadCountedString(reader, frame.soundName) ||
+        !ReadCountedString(reader, frame.maskName))
         return false;
     reader.ReadU32LE(frame.durationMs);
     reader.ReadI32LE(frame.maskX);
@@ -45,13 +33,25 @@ bool ReadFrame(ByteReader& reader, int32_t version, ScriptFrame& frame)
     return reader.Ok();
 }
 
-void AppendName(std::vector<uint8_t>& out, const std::string& name)
+} // namespace
+
+bool ReadCountedString(ByteReader& reader, std::string& text)
 {
-    AppendI32LE(out, static_cast<int32_t>(name.size()));
-    out.insert(out.end(), name.begin(), name.end());
+    int32_t length = 0;
+    if (!reader.ReadI32LE(length) || length < 0)
+        return false;
+    const uint8_t* bytes = nullptr;
+    if (!reader.View(static_cast<size_t>(length), bytes))
+        return false;
+    text.assign(reinterpret_cast<const char*>(bytes), static_cast<size_t>(length));
+    return true;
 }
 
-} // namespace
+void AppendCountedString(std::vector<uint8_t>& out, const std::string& text)
+{
+    AppendI32LE(out, static_cast<int32_t>(text.size()));
+    out.insert(out.end(), text.begin(), text.end());
+}
 
 bool ParseAnimationScript(const uint8_t* data, size_t size, AnimationScript& script)
 {
@@ -89,9 +89,9 @@ std::vector<uint8_t> EncodeAnimationScript(const AnimationScript& script)
     AppendI32LE(out, script.width);
     AppendI32LE(out, script.height);
     for (const ScriptFrame& frame : script.frames) {
-        AppendName(out, frame.imageName);
-        AppendName(out, frame.soundName);
-        AppendName(out, frame.maskName);
+        AppendCountedString(out, frame.imageName);
+        AppendCountedString(out, frame.soundName);
+        AppendCountedString(out, frame.maskName);
         AppendU32LE(out, frame.durationMs);
         AppendI32LE(out, frame.maskX);
         AppendI32LE(out, frame.maskY);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/util/byte_reader.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -47,6 +49,12 @@ constexpr int32_t kMostScriptFrames = 1024;
 // kMostScriptFrames frames. Bytes after the
 // script are ignored.
 bool ParseAnimationScript(const uint8_t* data, size_t size, AnimationScript& script);
+
+// One counted string of a script: an int32 length, then that many bytes
+// (no terminator). False when the length is negative or the bytes run past
+// the entry; a length of 0 is the empty name.
+bool ReadCountedString(ByteReader& reader, std::string& text);
+void AppendCountedString(std::vector<uint8_t>& out, const std::string& text);
 
 // The entry bytes of a script, laid out as ParseAnimationScript reads them:
 // the frame count is the number of frames, and the version decides which

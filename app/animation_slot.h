@@ -19,6 +19,11 @@ struct FrameInfo {
     // The slot's canvas size: the window size while this frame is shown.
     int32_t canvasWidth = 0;
     int32_t canvasHeight = 0;
+    // Where the window stands while this frame is shown, relative to the
+    // character's place, in an edition whose frames each say so (0 where
+    // the window stands at the character's place).
+    int32_t offsetX = 0;
+    int32_t offsetY = 0;
     // The sound is still to be played at the next update.
     bool soundPending = true;
     // Archive entry names with their extensions (".bmz", ".wav"), or empty.

@@ -24,8 +24,18 @@ BehaviourEngine::BehaviourEngine(ShellState& state, BehaviourHost& host, const B
 
 void BehaviourEngine::StartUp()
 {
-    host_.SetTimerPeriod(parameters_->normalTimerMs);
+    StartTimer();
     host_.RestartSlot(0, true);
+    StampClocks();
+}
+
+void BehaviourEngine::StartTimer()
+{
+    host_.SetTimerPeriod(parameters_->normalTimerMs);
+}
+
+void BehaviourEngine::StampClocks()
+{
     state_.ActionClock = host_.Milliseconds();
     state_.MailClock = host_.Milliseconds();
     state_.LastLocalTime = host_.LocalTime();

@@ -30,10 +30,14 @@ public:
     BehaviourHost& Host() { return host_; }
     const BehaviourParameters& Parameters() const { return *parameters_; }
 
-    // The behaviour's part of start-up: the normal timer period, the idle
-    // animation from its start, both clocks stamped, the hour noted so that
-    // the chime waits for the next one.
+    // The behaviour's part of start-up: StartTimer, the idle animation from
+    // its start, StampClocks.
     void StartUp();
+    // Timer 1 at the normal period.
+    void StartTimer();
+    // Both clocks stamped now, and the hour noted so that the chime waits
+    // for the next one.
+    void StampClocks();
     // One tick of the edition's rules; nothing before parameters are
     // adopted.
     void ActionTick();

@@ -15,11 +15,19 @@ struct SettingsStringOffsets {
     uint32_t password;
 };
 
+// The separator of every level of setting.dat's path, the documents
+// folder's own included, as the path is handed to the system.
+enum class SettingsPathForm {
+    kBackslashes,
+    kForwardSlashes,
+};
+
 // Where the edition keeps setting.dat, and where its strings lie in it.
 struct SettingsParameters {
     // The edition's own folder below the folders every edition shares.
     const char* folderWord;
     SettingsStringOffsets stringOffsets;
+    SettingsPathForm pathForm;
 };
 
 // Everything in which the editions of the accessory differ: one complete

@@ -63,13 +63,22 @@ void DefaultStartUp()
     CharacterLoader loader(shell.archiveName);
     for (size_t slot = 0; slot < Slots.size(); ++slot)
         loader.LoadSlotScript(Slots[slot], ScriptName(shell.scriptPattern, static_cast<int>(slot)));
+    AddMenuAndTrayIcon();
+    Engine.StartUp();
+    LoadStoredSettings();
+}
 
+void AddMenuAndTrayIcon()
+{
+    const ShellParameters& shell = Edition().shell;
     PopupItems.Append("設定(&S)", kSettingsCommand);
     PopupItems.Append("終了(&E)", kExitCommand);
     MainWindow.PopupMenu.SetMenu(PopupItems.Hmenu());
     MainWindow.TaskIcon.Add(shell.windowName, TheApplication.LoadIcon(shell.trayIconId), WM_USER, 0);
+}
 
-    Engine.StartUp();
+void LoadStoredSettings()
+{
     // The filler of setting.dat comes from the runtime's generator.
     std::srand(static_cast<unsigned>(std::time(nullptr)));
     Settings.Load(Shell.WindowX, Shell.WindowY);

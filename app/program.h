@@ -28,10 +28,20 @@ void AdoptEdition(const EditionParameters& edition);
 // failed, in the words of the fatal-error box.
 const char* CreateMainWindow(HINSTANCE instance);
 
-// The shared start-up: every slot's script, the popup menu, the tray icon,
-// the behaviour's start (timer, idle animation, clocks), the settings from
-// setting.dat and the z-order they ask for.
+// The shared start-up: every slot's script by the edition's pattern, then
+// AddMenuAndTrayIcon, the behaviour's start (timer, idle animation, clocks)
+// and LoadStoredSettings.
 void DefaultStartUp();
+
+// The pieces every edition's start-up is built from, besides the
+// behaviour's (BehaviourEngine::StartTimer and StampClocks):
+// The popup menu ("設定(&S)", "終了(&E)") and the tray icon with the
+// edition's tip and icon.
+void AddMenuAndTrayIcon();
+// The settings and the character's place from setting.dat (the runtime's
+// generator, which fills setting.dat, seeded first), and the z-order they
+// ask for.
+void LoadStoredSettings();
 
 // Writes setting.dat as the end of the program does: the settings record
 // with the character's place. Both ways a run ends save through it: the

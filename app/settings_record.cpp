@@ -2,9 +2,9 @@
 
 #include "app/edition.h"
 
-#include <shlobj.h>
+#include "base/util/string_utils.h"
 
-#include <algorithm>
+#include <shlobj.h>
 
 namespace {
 
@@ -24,16 +24,25 @@ std::string DocumentsFolder()
 
 }  // namespace
 
-std::string SettingsFilePath(const std::string& documentsFolder, const char* editionFolderWord)
+std::string SettingsFilePath(const std::string& documentsFolder, const SettingsParameters& settings)
 {
     std::string path = documentsFolder;
-    for (const char* part : {kMakerFolder, kProductFolder, editionFolderWord, kSettingsFileName}) {
+    for (const char* part : {kMakerFolder, kProductFolder, settings.folderWord, kSettingsFileName}) {
         path += '/';
         path += part;
     }
-    // '/' (0x2F) is never the second byte of a double-byte character, so a
-    // byte-wise replacement cannot break a folder name.
-    std::replace(path.begin(), path.end(), '/', '\\');
+    const bool forward = settings.pathForm == SettingsPathForm::kForwardSlashes;
+    const char separator = forward ? '/' : '\\';
+    const char other = forward ? '\\' : '/';
+    // Whole characters only: the second byte of a double-byte character
+    // may be 0x5C, the byte of a backslash (ソ is 83 5C, 表 95 5C), and is
+    // part of its folder's name.
+    for (size_t i = 0; i < path.size(); ++i) {
+        if (IsDbcsPair(path.c_str() + i))
+            ++i;
+        else if (path[i] == other)
+            path[i] = separator;
+    }
     return path;
 }
 
@@ -44,6 +53,6 @@ SettingsRecord InitSettings()
     // Without a documents folder the file would land relative to the root of
     // the current drive; an empty path is never opened instead.
     if (!documents.empty())
-        record.path = SettingsFilePath(documents, Edition().settings.folderWord);
+        record.path = SettingsFilePath(documents, Edition().settings);
     return record;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/edition.h"
+
 #include <windows.h>
 
 #include <array>
@@ -45,8 +47,8 @@ struct SettingsRecord {
 SettingsRecord InitSettings();
 
 // documents\Quillmarsh\<shared folder>\<edition folder>\setting.dat, as bytes
-// in the ANSI code page.
-std::string SettingsFilePath(const std::string& documentsFolder, const char* editionFolderWord);
+// in the ANSI code page, with the edition's separator between every level.
+std::string SettingsFilePath(const std::string& documentsFolder, const SettingsParameters& settings);
 
 
 // Writes the record and the window position to path with fresh random

@@ -39,6 +39,6 @@ void AdoptEdition(const EditionParameters& edition)
     Slots.clear();
     Slots.resize(static_cast<size_t>(std::max(0, edition.shell.slotCount)));
     Settings = InitSettings();
-    Host.Adopt(edition.behaviour.pickerSeed, edition.behaviour.pickerForm);
+    Host.Adopt(edition.behaviour.pickerSeed, edition.behaviour.pickerForm, edition.shell.placeFrame);
     Engine.Adopt(edition.behaviour);
 }

@@ -14,9 +14,15 @@ ShellHost::ShellHost(std::vector<CharacterSlot>& slots, SettingsRecord& settings
 {
 }
 
-void ShellHost::Adopt(PickerSeedFunction seed, PickerForm form)
+POINT PlaceAtWindowPosition(const FramePlacement& shown)
+{
+    return POINT{shown.state.WindowX, shown.state.WindowY};
+}
+
+void ShellHost::Adopt(PickerSeedFunction seed, PickerForm form, FramePlacementFunction placement)
 {
     pickers_ = PickerSet(seed, form);
+    placement_ = placement;
     shown_ = ShownShape();
 }
 
@@ -88,8 +94,9 @@ void ShellHost::UpdateSlot(int32_t slot)
         PlayFrameSound(media[static_cast<size_t>(update.soundFrame)]);
     if (update.pictureFrame >= 0 && static_cast<size_t>(update.pictureFrame) < media.size()) {
         const size_t frame = static_cast<size_t>(update.pictureFrame);
-        ApplyFrameToWindow(media[frame], character->slot.frames[frame], window_, state_.WindowX, state_.WindowY,
-                           shown_);
+        const FrameInfo& info = character->slot.frames[frame];
+        const POINT at = placement_(FramePlacement{state_, slot, info, media[frame], window_.Hwnd()});
+        ApplyFrameToWindow(media[frame], info, window_, at.x, at.y, shown_);
     }
 }
 

@@ -4,6 +4,7 @@
 #include "app/behaviour_host.h"
 #include "app/random_picker.h"
 #include "app/settings_record.h"
+#include "app/shell_parameters.h"
 #include "app/shell_state.h"
 
 #include <cstdint>
@@ -20,9 +21,9 @@ public:
     ShellHost(std::vector<CharacterSlot>& slots, SettingsRecord& settings, ShellState& state, WindowControl& window,
               DisplaySettings& display);
 
-    // The edition's seed and form for the pickers; pickers drawn from
-    // before are forgotten.
-    void Adopt(PickerSeedFunction seed, PickerForm form);
+    // The edition's seed and form for the pickers (pickers drawn from
+    // before are forgotten) and its placement of the window for each frame.
+    void Adopt(PickerSeedFunction seed, PickerForm form, FramePlacementFunction placement);
 
     uint32_t Milliseconds() override;
     SYSTEMTIME LocalTime() override;
@@ -55,5 +56,6 @@ private:
     WindowControl& window_;
     DisplaySettings& display_;
     PickerSet pickers_;
+    FramePlacementFunction placement_ = PlaceAtWindowPosition;
     ShownShape shown_;
 };

@@ -16,7 +16,10 @@ struct ShellState {
     // attempt; 0 means not started.
     uint32_t ActionClock = 0;
     uint32_t MailClock = 0;
-    // Screen position of the window's top-left corner.
+    // The character's place on the screen: the window's top-left corner,
+    // or the base an edition's own placement puts each frame's window
+    // from (ShellParameters::placeFrame). Dragged, stored and restored the
+    // same either way.
     int32_t WindowX = 0;
     int32_t WindowY = 0;
     // Client position of the last left-button press.

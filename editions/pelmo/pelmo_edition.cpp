@@ -9,6 +9,7 @@ const EditionParameters kEdition = {
         {
             .folderWord = "ペルモ編",
             .stringOffsets = {.server = 398745, .user = 179850, .password = 80456},
+            .pathForm = SettingsPathForm::kBackslashes,
         },
     .shell =
         {
@@ -21,6 +22,7 @@ const EditionParameters kEdition = {
             .startUp = DefaultStartUp,
             // There is no walk: the normal period, whatever plays.
             .dialogCloseTimer = NormalDialogTimer,
+            .placeFrame = PlaceAtWindowPosition,
         },
     .behaviour =
         {

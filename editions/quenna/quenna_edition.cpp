@@ -33,6 +33,7 @@ const EditionParameters kEdition = {
         {
             .folderWord = "クエンナ編",
             .stringOffsets = {.server = 335498, .user = 445680, .password = 124598},
+            .pathForm = SettingsPathForm::kBackslashes,
         },
     .shell =
         {
@@ -44,6 +45,7 @@ const EditionParameters kEdition = {
             .followDisplayChanges = true,
             .startUp = DefaultStartUp,
             .dialogCloseTimer = QuennaDialogTimer,
+            .placeFrame = PlaceAtWindowPosition,
         },
     .behaviour =
         {

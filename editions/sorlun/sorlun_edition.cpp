@@ -11,6 +11,7 @@ const EditionParameters kEdition = {
             // only at '/', never at that byte.
             .folderWord = "ソルビ＆ルネット編",
             .stringOffsets = {.server = 246987, .user = 112586, .password = 465874},
+            .pathForm = SettingsPathForm::kBackslashes,
         },
     .shell =
         {
@@ -23,6 +24,7 @@ const EditionParameters kEdition = {
             .startUp = DefaultStartUp,
             // There is no walk: the normal period, whatever plays.
             .dialogCloseTimer = NormalDialogTimer,
+            .placeFrame = PlaceAtWindowPosition,
         },
     .behaviour =
         {

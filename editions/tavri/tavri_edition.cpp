@@ -11,6 +11,7 @@ const EditionParameters kEdition = {
         {
             .folderWord = "タヴリ編",
             .stringOffsets = {.server = 195468, .user = 412036, .password = 221456},
+            .pathForm = SettingsPathForm::kBackslashes,
         },
     .shell =
         {
@@ -23,6 +24,7 @@ const EditionParameters kEdition = {
             .startUp = DefaultStartUp,
             // A walk goes on at the normal period after the dialog.
             .dialogCloseTimer = NormalDialogTimer,
+            .placeFrame = PlaceAtWindowPosition,
         },
     .behaviour =
         {

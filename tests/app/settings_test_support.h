@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/settings_record.h"
+#include "base/util/byte_reader.h"
 
 #include <gtest/gtest.h>
 
@@ -28,6 +29,19 @@ inline std::string HexText(const char* text)
 {
     const std::vector<uint8_t> bytes = HexBytes(text);
     return std::string(bytes.begin(), bytes.end());
+}
+
+// The string of a setting.dat image at a length word: the length, then
+// that many bytes.
+inline std::string StringAt(const std::string& file, uint32_t offset)
+{
+    ByteReader reader(file.data(), file.size());
+    int32_t length = -1;
+    if (!reader.I32LEAt(offset, length) || length < 0 || !reader.Fits(offset + 4, static_cast<size_t>(length)))
+        return "(no string)";
+    std::string text(static_cast<size_t>(length), '\0');
+    reader.BytesAt(offset + 4, &text[0], text.size());
+    return text;
 }
 
 // A record with every field away from its default, so that a field that is

@@ -5,11 +5,13 @@
 #include "app/program.h"
 #include "base/graphics/bitmap.h"
 #include "base/io/pack_file.h"
-#include "base/util/byte_reader.h"
+#include "editions/ivrel/ivrel_edition.h"
+#include "editions/ivrel/ivrel_script.h"
 #include "editions/pelmo/pelmo_edition.h"
 #include "editions/quenna/quenna_edition.h"
-#include "editions/tavri/tavri_edition.h"
 #include "editions/sorlun/sorlun_edition.h"
+#include "editions/tavri/tavri_edition.h"
+#include "tests/demo/demo_checks.h"
 #include "tests/support/temp_dir.h"
 #include "tools/demo_character/demo_markers.h"
 
@@ -24,8 +26,6 @@
 #include <vector>
 
 namespace {
-
-constexpr uint32_t kKey = 0x0000FF00; // compared with all four bytes, as the region builder does
 
 // What the tests know of an edition's demo character besides its table.
 struct DemoEdition {
@@ -65,50 +65,6 @@ const std::vector<DemoEdition>& Editions()
     return editions;
 }
 
-// A picture pixel as stored: blue, green, red and the fourth byte.
-uint32_t PixelAt(const Bitmap& picture, int32_t x, int32_t y)
-{
-    const uint8_t* pixel = picture.PixelAddress(x, y);
-    return static_cast<uint32_t>(pixel[0]) | static_cast<uint32_t>(pixel[1]) << 8 | static_cast<uint32_t>(pixel[2]) << 16 |
-           static_cast<uint32_t>(pixel[3]) << 24;
-}
-
-// A frame as the program composes it: the canvas filled with the key
-// colour, the mask picture copied on, then the image picture copied over it.
-struct Canvas {
-    Canvas(int32_t w, int32_t h) : width(w), height(h), pixels(static_cast<size_t>(w) * static_cast<size_t>(h), kKey) {}
-    int32_t width;
-    int32_t height;
-    std::vector<uint32_t> pixels;
-
-    uint32_t At(int x, int y) const { return pixels[static_cast<size_t>(y) * static_cast<size_t>(width) + static_cast<size_t>(x)]; }
-    void Set(int x, int y, uint32_t pixel) { pixels[static_cast<size_t>(y) * static_cast<size_t>(width) + static_cast<size_t>(x)] = pixel; }
-    void Copy(const Bitmap& picture, int32_t left, int32_t top)
-    {
-        for (int32_t y = 0; y < picture.Height(); ++y)
-            for (int32_t x = 0; x < picture.Width(); ++x)
-                if (left + x >= 0 && left + x < width && top + y >= 0 && top + y < height)
-                    Set(left + x, top + y, PixelAt(picture, x, y));
-    }
-    // The window's shape: which pixels are not the key colour.
-    std::vector<bool> Shape() const
-    {
-        std::vector<bool> shape;
-        for (uint32_t pixel : pixels)
-            shape.push_back(pixel != kKey);
-        return shape;
-    }
-    // The picture without the marker, whose cells differ from frame to frame.
-    Canvas WithoutMarker() const
-    {
-        Canvas bare = *this;
-        for (int y = DemoMarker::kTop; y < DemoMarker::kTop + DemoMarker::kCellSize; ++y)
-            for (int x = DemoMarker::kLeft; x < DemoMarker::kLeft + DemoMarker::kWidth; ++x)
-                bare.Set(x, y, kKey);
-        return bare;
-    }
-};
-
 // Reads a copy of the archive: the reader opens files without sharing, so
 // test programs running side by side cannot all open the build's own.
 class DemoArchive : public testing::TestWithParam<DemoEdition> {
@@ -123,14 +79,7 @@ protected:
 
     static std::string ScriptName(int slot) { return ::ScriptName(Table().shell.scriptPattern, slot); }
 
-    bool LoadEntry(const std::string& name, std::string& bytes)
-    {
-        PackFile pack;
-        if (!pack.LoadByName(path_, name, true))
-            return false;
-        bytes.assign(reinterpret_cast<const char*>(pack.Data()), static_cast<size_t>(pack.LoadedSize()));
-        return true;
-    }
+    bool LoadEntry(const std::string& name, std::string& bytes) { return LoadArchiveEntry(path_, name, bytes); }
 
     // Only the frames of a script that loads and parses; none otherwise.
     AnimationScript LoadScript(int slot)
@@ -151,8 +100,6 @@ protected:
         source.path = path_;
         source.name = name + ".bmz";
         EXPECT_TRUE(picture.Load(source)) << name;
-        EXPECT_EQ(picture.BitsPerPixel(), 32) << name;
-        EXPECT_EQ(picture.Info()->bmiHeader.biCompression, static_cast<DWORD>(BI_RGB)) << name;
         return picture;
     }
 
@@ -213,21 +160,11 @@ TEST_P(DemoArchive, PicturesAre32BitAndLieOnTheCanvas)
                 if (placed.name.empty())
                     continue;
                 const Bitmap picture = LoadPicture(placed.name);
-                ASSERT_TRUE(picture.HasImage()) << placed.name;
+                ASSERT_NO_FATAL_FAILURE(ExpectComposablePicture(picture, placed.name));
                 EXPECT_GE(placed.x, 0) << placed.name;
                 EXPECT_GE(placed.y, 0) << placed.name;
                 EXPECT_LE(placed.x + picture.Width(), CanvasWidth()) << placed.name;
                 EXPECT_LE(placed.y + picture.Height(), CanvasHeight()) << placed.name;
-                // The region builder compares whole pixels: green with any
-                // fourth byte but 0 would count as part of the figure.
-                for (int32_t y = 0; y < picture.Height(); ++y) {
-                    for (int32_t x = 0; x < picture.Width(); ++x) {
-                        const uint32_t pixel = PixelAt(picture, x, y);
-                        if ((pixel & 0xFFFFFF) == kKey) {
-                            ASSERT_EQ(pixel, kKey) << placed.name;
-                        }
-                    }
-                }
             }
         }
     }
@@ -242,42 +179,7 @@ TEST_P(DemoArchive, VoicesAreShortPcmWaves)
             SCOPED_TRACE(frame.soundName);
             std::string bytes;
             ASSERT_TRUE(LoadEntry(frame.soundName + ".wav", bytes));
-            ByteReader reader(bytes.data(), bytes.size());
-            uint32_t riff = 0, riffSize = 0, wave = 0, fmt = 0, fmtSize = 0, rate = 0, byteRate = 0, data = 0, dataSize = 0;
-            uint16_t format = 0, channels = 0, blockAlign = 0, bits = 0;
-            reader.ReadU32LE(riff);
-            reader.ReadU32LE(riffSize);
-            reader.ReadU32LE(wave);
-            reader.ReadU32LE(fmt);
-            reader.ReadU32LE(fmtSize);
-            reader.ReadU16LE(format);
-            reader.ReadU16LE(channels);
-            reader.ReadU32LE(rate);
-            reader.ReadU32LE(byteRate);
-            reader.ReadU16LE(blockAlign);
-            reader.ReadU16LE(bits);
-            reader.Skip(fmtSize - 16);
-            reader.ReadU32LE(data);
-            reader.ReadU32LE(dataSize);
-            ASSERT_TRUE(reader.Ok());
-            EXPECT_EQ(riff, 0x46464952u); // "RIFF"
-            EXPECT_EQ(riffSize, bytes.size() - 8);
-            EXPECT_EQ(wave, 0x45564157u); // "WAVE"
-            EXPECT_EQ(fmt, 0x20746D66u);  // "fmt "
-            EXPECT_EQ(data, 0x61746164u); // "data"
-            EXPECT_EQ(format, 1);         // PCM
-            EXPECT_EQ(channels, 1);
-            EXPECT_TRUE(rate == 11025 || rate == 22050) << rate;
-            EXPECT_TRUE(bits == 8 || bits == 16) << bits;
-            EXPECT_EQ(blockAlign, bits / 8);
-            EXPECT_EQ(byteRate, rate * blockAlign);
-            EXPECT_TRUE(reader.Fits(reader.Position(), dataSize));
-            // Between 0.1 s and 0.3 s, in whole samples: a division in
-            // floating point lands on either side of 0.1 by the build's
-            // rounding.
-            const uint64_t samples = blockAlign != 0 ? dataSize / blockAlign : 0;
-            EXPECT_GE(samples * 10, uint64_t{rate});
-            EXPECT_LE(samples * 10, uint64_t{rate} * 3);
+            ExpectShortPcmWave(bytes);
         }
     }
 }
@@ -443,47 +345,45 @@ TEST_P(DemoArchive, StridingWalksGlideIntoTheirSecondStride)
 INSTANTIATE_TEST_SUITE_P(Editions, DemoArchive, testing::ValuesIn(Editions()),
                          [](const testing::TestParamInfo<DemoEdition>& info) { return std::string(info.param.name); });
 
-// The most common colour of a picture besides the key colour and the
-// outline: the hair or the clothes, what tells one character from another.
-uint32_t MainColour(const std::string& archive, const std::string& picture)
+// The picture entry of the first frame of an edition's idle animation.
+struct IdlePicture {
+    const char* edition;
+    std::string archive;
+    std::string entry;
+};
+
+std::vector<IdlePicture> IdlePictures(const TempDir& dir)
 {
-    Bitmap bitmap;
-    PackSource source;
-    source.path = archive;
-    source.name = picture + ".bmz";
-    if (!bitmap.Load(source))
-        return kKey;
-    std::map<uint32_t, int> counts;
-    for (int32_t y = 0; y < bitmap.Height(); ++y)
-        for (int32_t x = 0; x < bitmap.Width(); ++x)
-            ++counts[PixelAt(bitmap, x, y)];
-    counts.erase(kKey);
-    counts.erase(0x3A2848);
-    uint32_t main = kKey;
-    int most = 0;
-    for (const auto& [colour, count] : counts)
-        if (count > most) {
-            most = count;
-            main = colour;
-        }
-    return main;
+    std::vector<IdlePicture> pictures;
+    for (const DemoEdition& edition : Editions()) {
+        const std::string archive = dir.File(edition.table().shell.archiveName);
+        EXPECT_TRUE(CopyFileA(edition.archive, archive.c_str(), FALSE)) << edition.archive;
+        PackFile pack;
+        AnimationScript idle;
+        EXPECT_TRUE(pack.LoadByName(archive, ScriptName(edition.table().shell.scriptPattern, 0), true) &&
+                    ParseAnimationScript(pack.Data(), static_cast<size_t>(pack.LoadedSize()), idle) && !idle.frames.empty())
+            << edition.name;
+        pictures.push_back({edition.name, archive, idle.frames.empty() ? "" : idle.frames[0].imageName + ".bmz"});
+    }
+    // Ivrel's scripts are of the older form.
+    const std::string archive = dir.File(IvrelEdition().shell.archiveName);
+    EXPECT_TRUE(CopyFileA(IVREL_DEMO_ARCHIVE, archive.c_str(), FALSE));
+    PackFile pack;
+    IvrelScript idle;
+    EXPECT_TRUE(pack.LoadByName(archive, IvrelSlotTable(0).script, true) &&
+                ParseIvrelScript(pack.Data(), static_cast<size_t>(pack.LoadedSize()), idle) && !idle.frames.empty());
+    pictures.push_back({"ivrel", archive, idle.frames.empty() ? "" : idle.frames[0].imageName + ".bmz"});
+    return pictures;
 }
 
 TEST(DemoArchives, EachEditionHasACharacterOfItsOwnColours)
 {
     TempDir dir;
     std::map<uint32_t, std::string> owners;
-    for (const DemoEdition& edition : Editions()) {
-        const std::string archive = dir.File(edition.table().shell.archiveName);
-        ASSERT_TRUE(CopyFileA(edition.archive, archive.c_str(), FALSE)) << edition.archive;
-        PackFile pack;
-        ASSERT_TRUE(pack.LoadByName(archive, ScriptName(edition.table().shell.scriptPattern, 0), true));
-        AnimationScript idle;
-        ASSERT_TRUE(ParseAnimationScript(pack.Data(), static_cast<size_t>(pack.LoadedSize()), idle));
-        ASSERT_FALSE(idle.frames.empty());
-        const uint32_t colour = MainColour(archive, idle.frames[0].imageName);
-        const auto [owner, fresh] = owners.emplace(colour, edition.name);
-        EXPECT_TRUE(fresh) << edition.name << " is mostly the colour of " << owner->second;
+    for (const IdlePicture& picture : IdlePictures(dir)) {
+        const uint32_t colour = MainColour(picture.archive, picture.entry);
+        const auto [owner, fresh] = owners.emplace(colour, picture.edition);
+        EXPECT_TRUE(fresh) << picture.edition << " is mostly the colour of " << owner->second;
     }
 }
 

@@ -2,10 +2,11 @@
 
 #include "app/settings_layout.h"
 #include "base/util/string_utils.h"
+#include "editions/ivrel/ivrel_edition.h"
 #include "editions/pelmo/pelmo_edition.h"
 #include "editions/quenna/quenna_edition.h"
-#include "editions/tavri/tavri_edition.h"
 #include "editions/sorlun/sorlun_edition.h"
+#include "editions/tavri/tavri_edition.h"
 #include "tools/demo_character/demo_markers.h"
 
 #include <shlobj.h>
@@ -147,6 +148,12 @@ const EditionProgram& SorlunProgram()
     return program;
 }
 
+const EditionProgram& IvrelProgram()
+{
+    static const EditionProgram program{IvrelEdition(), IVREL_EXE, IVREL_DEMO_ARCHIVE};
+    return program;
+}
+
 std::vector<std::string> FoldersBelow(const std::string& base, const std::string& path)
 {
     // PathDirectory steps over double-byte characters whole, so each cut
@@ -165,9 +172,12 @@ EditionProcess::EditionProcess(const EditionProgram& program) : program_(program
 {
     char documents[MAX_PATH] = {};
     SHGetSpecialFolderPathA(nullptr, documents, CSIDL_PERSONAL, FALSE);
-    settingsPath_ = SettingsFilePath(documents, program.edition.settings.folderWord);
-    // Each level of the settings folder, made as the user's installer would.
-    const std::vector<std::string> folders = FoldersBelow(documents, settingsPath_);
+    settingsPath_ = SettingsFilePath(documents, program.edition.settings);
+    // Each level of the settings folder, made as the user's installer would;
+    // the same folders whichever separator the edition writes.
+    SettingsParameters backslashes = program.edition.settings;
+    backslashes.pathForm = SettingsPathForm::kBackslashes;
+    const std::vector<std::string> folders = FoldersBelow(documents, SettingsFilePath(documents, backslashes));
     for (const std::string& folder : folders)
         CreateDirectoryA(folder.c_str(), nullptr);
     if (!folders.empty())

@@ -25,6 +25,7 @@ const EditionProgram& QuennaProgram();
 const EditionProgram& PelmoProgram();
 const EditionProgram& TavriProgram();
 const EditionProgram& SorlunProgram();
+const EditionProgram& IvrelProgram();
 
 // An edition's program run as the user would run it: its own process with
 // the demo character's archive in its working folder, under the test's

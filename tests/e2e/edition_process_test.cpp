@@ -69,7 +69,7 @@ TEST(EditionProcess, MakesItsEditionsSettingsFoldersWhateverBytesTheirNamesHoldA
     DocumentsFolderLock lock;
     char documents[MAX_PATH] = {};
     SHGetSpecialFolderPathA(nullptr, documents, CSIDL_PERSONAL, FALSE);
-    const std::vector<std::string> levels = FoldersBelow(documents, SettingsFilePath(documents, table.settings.folderWord));
+    const std::vector<std::string> levels = FoldersBelow(documents, SettingsFilePath(documents, table.settings));
     ASSERT_EQ(levels.size(), 3u);
     const std::string& shared = levels[1];
     const std::string& folder = levels[2];

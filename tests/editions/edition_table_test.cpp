@@ -6,6 +6,8 @@
 #include "app/settings_record.h"
 #include "app/shell.h"
 #include "base/util/library_options.h"
+#include "editions/ivrel/ivrel_edition.h"
+#include "editions/ivrel/ivrel_frames.h"
 #include "editions/pelmo/pelmo_edition.h"
 #include "editions/quenna/quenna_edition.h"
 #include "editions/sorlun/sorlun_edition.h"
@@ -39,16 +41,22 @@ struct ExpectedEdition {
     // setting.dat
     const char* folderWord;
     SettingsStringOffsets stringOffsets;
+    // The separator of every level of its path.
+    char pathSeparator;
 
     // The program around the character.
     const char* archiveName;
     const char* firstScript;
     const char* lastScript;
+    // The script of each slot, when it is not the pattern's.
+    std::string (*slotScript)(int32_t slot);
     int32_t slotCount;
     const char* windowName;
     uint16_t trayIconId;
     bool followDisplayChanges;
+    StartUpFunction startUp;
     std::vector<DialogTimer> dialogTimers;
+    FramePlacementFunction placeFrame;
 
     // The behaviour.
     int32_t originOffsetX;
@@ -74,15 +82,19 @@ const ExpectedEdition kEditions[] = {
         .table = QuennaEdition,
         .folderWord = "クエンナ編",
         .stringOffsets = {.server = 335498, .user = 445680, .password = 124598},
+        .pathSeparator = '\\',
         .archiveName = "quenna.pac",
         .firstScript = "quenna00.ttp",
         .lastScript = "quenna25.ttp",
+        .slotScript = nullptr,
         .slotCount = 26,
         .windowName = "quennacot",
         .trayIconId = 111,
         .followDisplayChanges = true,
+        .startUp = DefaultStartUp,
         // The walk goes on at its own period.
         .dialogTimers = {{0, 100}, {3, 30}, {4, 30}, {7, 100}},
+        .placeFrame = PlaceAtWindowPosition,
         .originOffsetX = 254,
         .originOffsetY = 224,
         .idleTimeoutMs = 30000,
@@ -102,15 +114,19 @@ const ExpectedEdition kEditions[] = {
         .table = PelmoEdition,
         .folderWord = "ペルモ編",
         .stringOffsets = {.server = 398745, .user = 179850, .password = 80456},
+        .pathSeparator = '\\',
         .archiveName = "pelmo.pac",
         .firstScript = "pelmo00.ttp",
         .lastScript = "pelmo28.ttp",
+        .slotScript = nullptr,
         .slotCount = 29,
         .windowName = "pelmocot",
         .trayIconId = 111,
         .followDisplayChanges = false,
+        .startUp = DefaultStartUp,
         // No walk: 3 and 4 are actions like any other.
         .dialogTimers = {{0, 100}, {3, 100}, {4, 100}, {11, 100}, {24, 100}},
+        .placeFrame = PlaceAtWindowPosition,
         .originOffsetX = 260,
         .originOffsetY = 236,
         .idleTimeoutMs = 30000,
@@ -130,15 +146,19 @@ const ExpectedEdition kEditions[] = {
         .table = TavriEdition,
         .folderWord = "タヴリ編",
         .stringOffsets = {.server = 195468, .user = 412036, .password = 221456},
+        .pathSeparator = '\\',
         .archiveName = "tavri.pac",
         .firstScript = "tavri00.ttp",
         .lastScript = "tavri39.ttp",
+        .slotScript = nullptr,
         .slotCount = 40,
         .windowName = "tavrikot",
         .trayIconId = 111,
         .followDisplayChanges = true,
+        .startUp = DefaultStartUp,
         // The walk (8, 9) goes on at the normal period after the dialog.
         .dialogTimers = {{0, 100}, {8, 100}, {9, 100}, {34, 100}},
+        .placeFrame = PlaceAtWindowPosition,
         .originOffsetX = 234,
         .originOffsetY = 224,
         .idleTimeoutMs = 30000,
@@ -159,15 +179,19 @@ const ExpectedEdition kEditions[] = {
         .table = SorlunEdition,
         .folderWord = "ソルビ＆ルネット編",
         .stringOffsets = {.server = 246987, .user = 112586, .password = 465874},
+        .pathSeparator = '\\',
         .archiveName = "sorlun.pac",
         .firstScript = "sorlun00.ttp",
         .lastScript = "sorlun29.ttp",
+        .slotScript = nullptr,
         .slotCount = 30,
         .windowName = "sorluncot",
         .trayIconId = 111,
         .followDisplayChanges = false,
+        .startUp = DefaultStartUp,
         // No walk: 3 and 4 are actions like any other.
         .dialogTimers = {{0, 100}, {3, 100}, {4, 100}, {12, 100}, {25, 100}},
+        .placeFrame = PlaceAtWindowPosition,
         .originOffsetX = 260,
         .originOffsetY = 236,
         .idleTimeoutMs = 30000,
@@ -181,6 +205,39 @@ const ExpectedEdition kEditions[] = {
         .fixedSeed = 5489,
         .pickerForm = PickerForm::PlainRecord,
         // Names as given, moves and resizes without a redraw.
+        .library = {.convertPathSeparators = false, .windowMoveFlags = 0x0D, .windowResizeFlags = 0x0E},
+    },
+    {
+        .name = "ivrel",
+        .table = IvrelEdition,
+        .folderWord = "イヴレル編",
+        .stringOffsets = {.server = 102543, .user = 342856, .password = 445879},
+        .pathSeparator = '/',
+        .archiveName = "ivrel.pac",
+        .firstScript = "ivrel00.ttp",
+        .lastScript = "ivrel01_0.ttp",
+        .slotScript = [](int32_t slot) { return IvrelSlotTable(slot).script; },
+        .slotCount = 25,
+        .windowName = "ivrelcot",
+        .trayIconId = 108,
+        .followDisplayChanges = false,
+        .startUp = IvrelStartUp,
+        // No walk: 3 and 4 are idle animations.
+        .dialogTimers = {{0, 100}, {3, 100}, {4, 100}, {7, 100}, {8, 100}},
+        .placeFrame = PlaceIvrelFrame,
+        // The base: the desktop centre less these.
+        .originOffsetX = 90,
+        .originOffsetY = 140,
+        .idleTimeoutMs = 30000,
+        .actionTimeoutMs = 30000,
+        .chimeActions = {10, 21},
+        .blockingActions = {8, 8},
+        .mailPeriodMs = 60000,
+        .normalTimerMs = 100,
+        .zeroStampMeansNotStarted = false,
+        .seedFromTime = false,
+        .fixedSeed = 5489,
+        .pickerForm = PickerForm::SharedGenerator,
         .library = {.convertPathSeparators = false, .windowMoveFlags = 0x0D, .windowResizeFlags = 0x0E},
     },
 };
@@ -219,16 +276,22 @@ TEST(EditionTables, EachTableHoldsItsEditionsValues)
         EXPECT_EQ(table.settings.stringOffsets.server, row.stringOffsets.server);
         EXPECT_EQ(table.settings.stringOffsets.user, row.stringOffsets.user);
         EXPECT_EQ(table.settings.stringOffsets.password, row.stringOffsets.password);
+        EXPECT_EQ(table.settings.pathForm == SettingsPathForm::kForwardSlashes ? '/' : '\\', row.pathSeparator);
 
         const ShellParameters& shell = table.shell;
         EXPECT_STREQ(shell.archiveName, row.archiveName);
         EXPECT_EQ(shell.slotCount, row.slotCount);
-        EXPECT_EQ(ScriptName(shell.scriptPattern, 0), row.firstScript);
-        EXPECT_EQ(ScriptName(shell.scriptPattern, shell.slotCount - 1), row.lastScript);
+        const auto script = [&](int32_t slot) {
+            return row.slotScript != nullptr ? row.slotScript(slot) : ScriptName(shell.scriptPattern, slot);
+        };
+        EXPECT_EQ(script(0), row.firstScript);
+        EXPECT_EQ(script(shell.slotCount - 1), row.lastScript);
+        EXPECT_EQ(ScriptName(shell.scriptPattern, 0), row.firstScript) << "the pattern names the first slots";
         EXPECT_STREQ(shell.windowName, row.windowName);
         EXPECT_EQ(shell.trayIconId, row.trayIconId);
         EXPECT_EQ(shell.followDisplayChanges, row.followDisplayChanges);
-        EXPECT_EQ(shell.startUp, &DefaultStartUp);
+        EXPECT_EQ(shell.startUp, row.startUp);
+        EXPECT_EQ(shell.placeFrame, row.placeFrame);
         for (const DialogTimer& timer : row.dialogTimers) {
             ShellState state;
             state.CurrentAction = timer.action;
@@ -284,9 +347,11 @@ TEST(EditionTables, AdoptingATableHandsItToTheLibraryAndTheProgram)
         EXPECT_EQ(OptionsText(LibraryOptions()), OptionsText(row.library));
         EXPECT_EQ(Slots.size(), static_cast<size_t>(row.slotCount));
         EXPECT_EQ(&Engine.Parameters(), &row.table().behaviour);
-        const std::string folders =
-            std::string("\\Quillmarsh\\ヴェルヴェーン　デスクトップアクセサリー\\") + row.folderWord + "\\setting.dat";
+        const char sep = row.pathSeparator;
+        const std::string folders = sep + std::string("Quillmarsh") + sep + "ヴェルヴェーン　デスクトップアクセサリー" + sep +
+                                    row.folderWord + sep + "setting.dat";
         EXPECT_TRUE(EndsWith(Settings.path, folders)) << Settings.path;
+        EXPECT_EQ(Settings.path.find(sep == '/' ? '\\' : '/'), std::string::npos) << Settings.path;
 
         // The pickers start over at every adoption, seeded by the edition.
         const std::vector<int32_t> first = HostDraws();

@@ -6,7 +6,7 @@
 #include "app/program.h"
 #include "app/settings_record.h"
 #include "app/shell.h"
-#include "base/util/byte_reader.h"
+#include "tests/app/settings_test_support.h"
 #include "tests/support/documents_folder_lock.h"
 #include "tests/support/temp_dir.h"
 
@@ -23,21 +23,9 @@ inline bool FolderExists(const std::string& path)
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
-// The string at a length word of a setting.dat image: the length, then that
-// many bytes.
-inline std::string StringAt(const std::string& file, uint32_t offset)
-{
-    ByteReader reader(file.data(), file.size());
-    int32_t length = -1;
-    if (!reader.I32LEAt(offset, length) || length < 0 || !reader.Fits(offset + 4, static_cast<size_t>(length)))
-        return "(no string)";
-    std::string text(static_cast<size_t>(length), '\0');
-    reader.BytesAt(offset + 4, &text[0], text.size());
-    return text;
-}
-
-// The settings folders of the session's documents folder, which the test
-// holds for itself and leaves as it found them (without them).
+// The settings folders of the session's documents folder, as the adopted
+// edition's setting.dat path names them (with its own separator), which the
+// test holds for itself and leaves as it found them (without them).
 class SettingsFoldersTest : public ::testing::Test {
 protected:
     // Adopts the edition: the program's own path names the documents
@@ -45,12 +33,14 @@ protected:
     void HoldSettingsFolders(const EditionParameters& edition)
     {
         AdoptEdition(edition);
-        const size_t maker = Settings.path.find("\\Quillmarsh\\");
-        ASSERT_NE(maker, std::string::npos) << Settings.path;
-        documents_ = Settings.path.substr(0, maker);
-        maker_ = documents_ + "\\Quillmarsh";
+        const std::string& path = Settings.path;
+        separator_ = path.find("/Quillmarsh/") != std::string::npos ? '/' : '\\';
+        const size_t maker = path.find(separator_ + std::string("Quillmarsh") + separator_);
+        ASSERT_NE(maker, std::string::npos) << path;
+        documents_ = path.substr(0, maker);
+        maker_ = documents_ + separator_ + "Quillmarsh";
         ASSERT_FALSE(FolderExists(maker_)) << "refusing to touch an existing " << maker_;
-        product_ = maker_ + "\\ヴェルヴェーン　デスクトップアクセサリー";
+        product_ = maker_ + separator_ + "ヴェルヴェーン　デスクトップアクセサリー";
     }
     void TearDown() override
     {
@@ -61,7 +51,7 @@ protected:
     // The edition's folder, made with the folders above it.
     std::string MakeEditionFolder(const char* word)
     {
-        const std::string edition = product_ + "\\" + word;
+        const std::string edition = product_ + separator_ + word;
         madeFolders_ = true;
         for (const std::string& level : {maker_, product_, edition})
             CreateDirectoryA(level.c_str(), nullptr);
@@ -88,9 +78,9 @@ protected:
     {
         const std::string folder = MakeEditionFolder(word);
         ASSERT_NO_FATAL_FAILURE(SaveAsTheProgram(edition, -3000, 70000));
-        EXPECT_EQ(Settings.path, folder + "\\setting.dat");
+        EXPECT_EQ(Settings.path, folder + separator_ + "setting.dat");
         std::string file;
-        ASSERT_TRUE(ReadWholeFile(folder + "\\setting.dat", file));
+        ASSERT_TRUE(ReadWholeFile(folder + separator_ + "setting.dat", file));
         ASSERT_EQ(file.size(), 512000u);
         EXPECT_EQ(StringAt(file, at.server), "pop.example.jp");
         EXPECT_EQ(StringAt(file, at.user), "ユーザー名");
@@ -116,7 +106,7 @@ protected:
     {
         const std::string writerFolder = MakeEditionFolder(writerWord);
         ASSERT_NO_FATAL_FAILURE(SaveAsTheProgram(writer, 12, 34));
-        const std::string readerFile = MakeEditionFolder(readerWord) + "\\setting.dat";
+        const std::string readerFile = MakeEditionFolder(readerWord) + separator_ + "setting.dat";
         DeleteFileA(readerFile.c_str());
 
         AdoptEdition(reader);
@@ -124,7 +114,7 @@ protected:
         EXPECT_FALSE(Settings.Load(x, y)) << "an edition reads only its own folder";
         EXPECT_EQ(x, 1);
 
-        ASSERT_TRUE(CopyFileA((writerFolder + "\\setting.dat").c_str(), readerFile.c_str(), FALSE));
+        ASSERT_TRUE(CopyFileA((writerFolder + separator_ + "setting.dat").c_str(), readerFile.c_str(), FALSE));
         ASSERT_TRUE(Settings.Load(x, y));
         EXPECT_EQ(x, 12);
         EXPECT_EQ(y, 34);
@@ -136,6 +126,7 @@ protected:
     }
 
     DocumentsFolderLock lock_;
+    char separator_ = '\\';
     std::string documents_;
     std::string maker_;
     std::string product_;

@@ -17,25 +17,6 @@
 
 namespace {
 
-// The composed canvas pixel, as 0x00RRGGBB.
-uint32_t CanvasAt(FrameMedia& media, int32_t x, int32_t y)
-{
-    uint32_t value = 0;
-    std::memcpy(&value, media.surface.Image().PixelAddress(x, y), 4);
-    return value & 0x00FFFFFF;
-}
-
-bool InShape(const FrameMedia& media, int32_t x, int32_t y)
-{
-    return media.region.Handle() != nullptr && PtInRegion(media.region.Handle(), x, y);
-}
-
-bool ShapeIsEmpty(const FrameMedia& media)
-{
-    RECT box = {};
-    return media.region.Handle() == nullptr || GetRgnBox(media.region.Handle(), &box) == NULLREGION;
-}
-
 class AnimationFrames : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { cEffect::InitCpu(); }
@@ -288,14 +269,6 @@ TEST_F(AnimationFrames, ShowingAFrameShapesMovesAndPaintsTheWindow)
     ApplyFrameToWindow(slot.media[1], slot.slot.frames[1], shown.window, 200, 150, shape);
     EXPECT_EQ(GetWindowRgn(shown.window.Hwnd(), windowShape), NULLREGION) << "nothing drawn: nothing shown";
     DeleteObject(windowShape);
-}
-
-bool WindowHasShape(HWND window, const FrameMedia& media)
-{
-    HRGN windowShape = CreateRectRgn(0, 0, 0, 0);
-    const bool same = GetWindowRgn(window, windowShape) != ERROR && EqualRgn(windowShape, media.region.Handle());
-    DeleteObject(windowShape);
-    return same;
 }
 
 // A shape the window did not take is given again at the next show of the

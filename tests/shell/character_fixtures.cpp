@@ -59,3 +59,29 @@ CharacterArchive::CharacterArchive(const std::vector<std::pair<std::string, std:
     if (BuildArchive(items, true, archive, error))
         WriteWholeFile(path_, archive);
 }
+
+uint32_t CanvasAt(FrameMedia& media, int32_t x, int32_t y)
+{
+    uint32_t value = 0;
+    std::memcpy(&value, media.surface.Image().PixelAddress(x, y), 4);
+    return value & 0x00FFFFFF;
+}
+
+bool InShape(const FrameMedia& media, int32_t x, int32_t y)
+{
+    return media.region.Handle() != nullptr && PtInRegion(media.region.Handle(), x, y);
+}
+
+bool ShapeIsEmpty(const FrameMedia& media)
+{
+    RECT box = {};
+    return media.region.Handle() == nullptr || GetRgnBox(media.region.Handle(), &box) == NULLREGION;
+}
+
+bool WindowHasShape(HWND window, const FrameMedia& media)
+{
+    HRGN windowShape = CreateRectRgn(0, 0, 0, 0);
+    const bool same = GetWindowRgn(window, windowShape) != ERROR && EqualRgn(windowShape, media.region.Handle());
+    DeleteObject(windowShape);
+    return same;
+}

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "app/animation_frames.h"
 #include "app/animation_script.h"
 #include "base/util/rect.h"
 #include "tests/support/temp_dir.h"
+
+#include <windows.h>
 
 #include <cstdint>
 #include <string>
@@ -42,3 +45,12 @@ private:
     TempDir folder_;
     std::string path_;
 };
+
+// A composed frame's canvas pixel, as 0x00RRGGBB.
+uint32_t CanvasAt(FrameMedia& media, int32_t x, int32_t y);
+// Whether a canvas pixel lies in the frame's window shape.
+bool InShape(const FrameMedia& media, int32_t x, int32_t y);
+// The frame shows nothing: it has no shape, or an empty one.
+bool ShapeIsEmpty(const FrameMedia& media);
+// The window has exactly the frame's shape.
+bool WindowHasShape(HWND window, const FrameMedia& media);

@@ -2,6 +2,17 @@
 
 #include <utility>
 
+bool PictureOwner(const SlotPlan& plan, int slot, size_t index, size_t& owner, std::string& error)
+{
+    const int sameAs = plan.frames[index].sameAs;
+    if (sameAs > static_cast<int>(index)) {
+        error = "a frame of slot " + std::to_string(slot) + " repeats one that comes after it";
+        return false;
+    }
+    owner = sameAs >= 0 ? static_cast<size_t>(sameAs) : index;
+    return true;
+}
+
 FramePlan Again(int frame, uint32_t ms)
 {
     FramePlan plan;

@@ -3,7 +3,9 @@
 #include "tools/demo_character/figure.h"
 #include "tools/demo_character/voices.h"
 
+#include <cstddef>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 // The plans of a character's actions: for every frame the poses of its
@@ -31,6 +33,11 @@ struct SlotPlan {
     // The hour the clock backdrop shows (0 .. 11).
     int clockHour = 0;
 };
+
+// The index of the frame whose pictures frame index of slot shows: itself,
+// or the earlier frame it repeats. False, with the reason in error, when it
+// repeats one that comes after it.
+bool PictureOwner(const SlotPlan& plan, int slot, size_t index, size_t& owner, std::string& error);
 
 FramePlan Frame(Pose pose, Backdrop backdrop, uint32_t ms, Voice voice = Voice::None);
 FramePlan Again(int frame, uint32_t ms);

@@ -20,8 +20,15 @@ public:
             entries_.push_back({name, std::move(bytes)});
     }
     bool Has(const std::string& name) const { return names_.count(name) != 0; }
-    bool Complete() const { return complete_; }
-    std::vector<ArchiveItem> Take() { return std::move(entries_); }
+    // The entries into items; false, with the reason in error, when one of
+    // them could not be made.
+    bool Take(std::vector<ArchiveItem>& items, std::string& error)
+    {
+        items = std::move(entries_);
+        if (!complete_)
+            error = "a picture could not be made";
+        return complete_;
+    }
 
 private:
     std::set<std::string> names_;

@@ -28,13 +28,6 @@ Box PictureBox(const CharacterDesign& design)
     return box;
 }
 
-void DrawMarker(Raster& raster, int slot, int frame)
-{
-    for (int cell = 0; cell < DemoMarker::kCellCount; ++cell)
-        raster.FillRect(DemoMarker::kLeft + cell * DemoMarker::kCellSize, DemoMarker::kTop, DemoMarker::kCellSize, DemoMarker::kCellSize,
-                        DemoMarkerCellColour(slot, frame, cell));
-}
-
 std::vector<Placement> Placements(const CharacterDesign& design)
 {
     std::vector<Placement> placements;
@@ -44,6 +37,13 @@ std::vector<Placement> Placements(const CharacterDesign& design)
 }
 
 } // namespace
+
+void DrawMarker(Raster& raster, int slot, int frame)
+{
+    for (int cell = 0; cell < DemoMarker::kCellCount; ++cell)
+        raster.FillRect(DemoMarker::kLeft + cell * DemoMarker::kCellSize, DemoMarker::kTop, DemoMarker::kCellSize, DemoMarker::kCellSize,
+                        DemoMarkerCellColour(slot, frame, cell));
+}
 
 Raster DrawFramePicture(const CharacterDesign& design, const FramePlan& frame, int slot, int frameIndex)
 {

@@ -13,6 +13,10 @@
 // the marker; the picture's Left(), Top() is its place on the canvas.
 Raster DrawFramePicture(const CharacterDesign& design, const FramePlan& frame, int slot, int frameIndex);
 
+// The marker of the slot and the frame (demo_markers.h) at its place on the
+// canvas, for a picture drawn in another form.
+void DrawMarker(Raster& raster, int slot, int frame);
+
 // The top-left corner on the canvas of every frame picture of the design.
 void PictureCorner(const CharacterDesign& design, int& left, int& top);
 

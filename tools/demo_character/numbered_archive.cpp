@@ -38,13 +38,11 @@ public:
         script.voiceFlag = plan.voiceFlag ? 1 : 0;
         for (size_t index = 0; index < plan.frames.size(); ++index) {
             const FramePlan& framePlan = plan.frames[index];
-            const int owner = framePlan.sameAs >= 0 ? framePlan.sameAs : static_cast<int>(index);
-            if (owner > static_cast<int>(index)) {
-                error = "a frame of slot " + std::to_string(slot) + " repeats one that comes after it";
+            size_t owner = index;
+            if (!PictureOwner(plan, slot, index, owner, error))
                 return false;
-            }
             ScriptFrame frame;
-            if (!AddPictures(slot, owner, plan.frames[static_cast<size_t>(owner)], plan.clockHour, frame, error))
+            if (!AddPictures(slot, static_cast<int>(owner), plan.frames[owner], plan.clockHour, frame, error))
                 return false;
             frame.durationMs = framePlan.ms;
             AddVoice(framePlan.voice, frame);
@@ -55,13 +53,7 @@ public:
         return true;
     }
 
-    bool Take(std::vector<ArchiveItem>& items, std::string& error)
-    {
-        items = content_.Take();
-        if (!content_.Complete())
-            error = "a picture could not be made";
-        return content_.Complete();
-    }
+    bool Take(std::vector<ArchiveItem>& items, std::string& error) { return content_.Take(items, error); }
 
 private:
     bool OnCanvas(const Raster& picture, const std::string& name, std::string& error) const
