@@ -89,6 +89,14 @@ int32_t BehaviourEngine::PickOneOfTwo(ActionPair pair)
     return host_.Draw(kPairPicker, 0, 99) >= 50 ? pair.first : pair.second;
 }
 
+int32_t BehaviourEngine::CountThirdClick(int32_t picked, int32_t thirdAction, int32_t clicksPerThird)
+{
+    if (++state_.ClickCount < clicksPerThird)
+        return picked;
+    state_.ClickCount = 0;
+    return thirdAction;
+}
+
 void BehaviourEngine::EndActionAfter(uint32_t milliseconds)
 {
     if (TimeElapsed(state_.ActionClock, milliseconds))

@@ -61,6 +61,11 @@ public:
     // A draw of 50 or more in 0..99 gives the pair's first action.
     int32_t PickOneOfTwo(ActionPair pair);
 
+    // The action a click in an area picks, counted with the other clicks
+    // there (ShellState::ClickCount): every third one gives thirdAction
+    // instead, and the count starts again.
+    int32_t CountThirdClick(int32_t picked, int32_t thirdAction, int32_t clicksPerThird);
+
     // Back to idle once the current action has played for more than
     // milliseconds; a click does not end it.
     void EndActionAfter(uint32_t milliseconds);

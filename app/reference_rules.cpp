@@ -112,7 +112,6 @@ void StepTowardCursor(BehaviourEngine& engine, const ReferenceRules& rules)
 void ReferenceActionTick(BehaviourEngine& engine, const ReferenceRules& rules)
 {
     ShellState& state = engine.State();
-    const BehaviourParameters& parameters = engine.Parameters();
 
     engine.PlayCurrentSlot();
 
@@ -122,13 +121,12 @@ void ReferenceActionTick(BehaviourEngine& engine, const ReferenceRules& rules)
     } else if (rules.walkActions.Contains(action)) {
         WalkStep(engine, rules);
     } else if (rules.clickA.reactions.Contains(action) || rules.clickB.reactions.Contains(action)) {
-        if (engine.TimeElapsed(state.ActionClock, rules.reactionTimeoutMs))
-            engine.SetAction(0);
+        engine.EndActionAfter(rules.reactionTimeoutMs);
     } else if (rules.alarmActions.Contains(action)) {
         if (state.Clicked)
             engine.SetAction(0);
     } else if (EndsByTimeOutOrClick(rules, action)) {
-        if (engine.TimeElapsed(state.ActionClock, parameters.actionTimeoutMs) || state.Clicked)
+        if (engine.ActionTimedOutOrClicked())
             engine.SetAction(0);
     }
 

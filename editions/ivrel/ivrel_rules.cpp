@@ -36,20 +36,11 @@ void IdleStep(BehaviourEngine& engine)
             state.CurrentAction = kUpperReaction;
         } else if (kIvrelLowerBand.Contains(y)) {
             // Drawn even when the third click replaces it.
-            state.CurrentAction = engine.PickOneOfTwo(kLowerReactions);
-            if (++state.ClickCount == kClicksPerThird) {
-                state.ClickCount = 0;
-                state.CurrentAction = kThirdClickReaction;
-            }
+            state.CurrentAction =
+                engine.CountThirdClick(engine.PickOneOfTwo(kLowerReactions), kThirdClickReaction, kClicksPerThird);
         }
     }
     engine.StartPickedAction();
-}
-
-void EndAfter(BehaviourEngine& engine, uint32_t milliseconds, bool orClicked)
-{
-    if (engine.TimeElapsed(engine.State().ActionClock, milliseconds) || (orClicked && engine.State().Clicked))
-        engine.SetAction(kIdle);
 }
 
 } // namespace
@@ -69,12 +60,13 @@ void IvrelActionTick(BehaviourEngine& engine)
     case 4:
     case 24:
     case kMailAction:
-        EndAfter(engine, engine.Parameters().actionTimeoutMs, true);
+        if (engine.ActionTimedOutOrClicked())
+            engine.SetAction(kIdle);
         break;
     case kUpperReaction:
     case 6:
     case 22:
-        EndAfter(engine, kReactionMs, false);
+        engine.EndActionAfter(kReactionMs);
         break;
     case kThirdClickReaction:
         if (ranThrough || state.Clicked)

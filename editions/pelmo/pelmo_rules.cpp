@@ -45,11 +45,7 @@ void IdleStep(BehaviourEngine& engine)
         if (kClickA.Contains(click.x, click.y)) {
             state.CurrentAction = PickOneOfThree(engine);
         } else if (kClickB.Contains(click.x, click.y)) {
-            state.CurrentAction = engine.PickOneOfTwo(kClickBReactions);
-            if (++state.ClickCount == kClicksPerJump) {
-                state.ClickCount = 0;
-                state.CurrentAction = kJump;
-            }
+            state.CurrentAction = engine.CountThirdClick(engine.PickOneOfTwo(kClickBReactions), kJump, kClicksPerJump);
         }
     }
     engine.StartPickedAction();

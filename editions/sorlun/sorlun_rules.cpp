@@ -52,20 +52,11 @@ void IdleStep(BehaviourEngine& engine)
         } else if (kSorlunLeftUpper.Contains(x, y)) {
             state.CurrentAction = engine.PickOneOfTwo(kLeftUpperReactions);
         } else if (kSorlunLeftLower.Contains(x, y)) {
-            state.CurrentAction = engine.PickOneOfTwo(kLeftLowerReactions);
-            if (++state.ClickCount == kClicksPerThirdClick) {
-                state.ClickCount = 0;
-                state.CurrentAction = kThirdClick;
-            }
+            state.CurrentAction =
+                engine.CountThirdClick(engine.PickOneOfTwo(kLeftLowerReactions), kThirdClick, kClicksPerThirdClick);
         }
     }
     engine.StartPickedAction();
-}
-
-bool TimedOutOrClicked(BehaviourEngine& engine)
-{
-    return engine.TimeElapsed(engine.State().ActionClock, engine.Parameters().actionTimeoutMs) ||
-           engine.State().Clicked;
 }
 
 } // namespace
@@ -85,7 +76,7 @@ void SorlunActionTick(BehaviourEngine& engine)
             engine.SetAction(kIdle);
         break;
     case kFollowUpLead:
-        if (TimedOutOrClicked(engine))
+        if (engine.ActionTimedOutOrClicked())
             engine.SetAction(engine.PickOneOfTwo({kIdle, kFollowUp}));
         break;
     case kFollowUp:
@@ -94,7 +85,7 @@ void SorlunActionTick(BehaviourEngine& engine)
     case 26:
     case 27:
     case 29:
-        if (TimedOutOrClicked(engine))
+        if (engine.ActionTimedOutOrClicked())
             engine.SetAction(kIdle);
         break;
     case 6:
@@ -105,8 +96,7 @@ void SorlunActionTick(BehaviourEngine& engine)
     case 11:
     case 28:
         // A click does not end a reaction.
-        if (engine.TimeElapsed(state.ActionClock, kReactionMs))
-            engine.SetAction(kIdle);
+        engine.EndActionAfter(kReactionMs);
         break;
     case kAlarm:
         if (state.Clicked)

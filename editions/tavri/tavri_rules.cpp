@@ -77,8 +77,8 @@ void IdleStep(BehaviourEngine& engine)
 // A walk ends once its animation has played through. An animation of one
 // frame never wraps, and one without frames never moves at all: the first
 // has played once when its frame's time is up, the second at once.
-// Otherwise a walk on them would tick at the walk period until a chime, an
-// alarm or mail replaced it, since clicks do not end it.
+// Otherwise such a walk would never end by itself, since clicks do not end
+// it: only a chime, an alarm or mail would replace it.
 bool WalkPlayedThrough(bool ranThrough, const SlotPlayback& playback)
 {
     return ranThrough || playback.frameCount == 0 || (playback.frameCount == 1 && playback.frameTimeUp);
