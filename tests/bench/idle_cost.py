@@ -3,20 +3,27 @@
 process that works for it: the program, every other process of its Wine
 state (the Wine server and services included) and the X server.
 
-    idle_cost.py BUILD STATE [--warm-up S] [--measure S] [--burst-ms MS]
+    idle_cost.py BUILD [--state DIR] [--rounds N] [--warm-up S] [--measure S]
+                       [--burst-ms MS]
 
-BUILD is one build folder (build/i686 for the deliverable); STATE a Wine
-state of that build made by scripts/lib/session.sh, used by nothing else
-while this runs: each case restarts its server on an Xvfb display of its
-own, and the end stops it. The cases, one after another:
+BUILD is one build folder (build/i686 for the deliverable). The programs run
+in a Wine state of that build (BUILD/idle-wine unless --state names one),
+made through scripts/lib/session.sh and used by nothing else while this
+runs: each case starts its server anew on an Xvfb display of its own and
+stops it, with every process of the state, at its end. The cases, round by
+round, one after another:
 
 - a bare window with a 100 ms timer that does nothing (timer_window.exe);
 - the program with an archive whose idle animation is one still frame
   (made from the demo archive by still_archive.exe);
 - the program with the demo archive, playing its idle animation (measured
   before the first idle pick, 30 s after start-up);
-- the program's start-up in tick_driver.exe, which runs bursts of one kind
-  of tick on command: the cost of one tick of each kind.
+- then the program's start-up in tick_driver.exe, which runs bursts of one
+  kind of tick on command, a burst of each kind per round: the cost of one
+  tick of each kind.
+
+Each figure is the median of the rounds, given with the lowest and the
+highest: the rounds of a busy machine differ by a third.
 
 The processor time of a process is the utime + stime of /proc/<pid>/stat,
 read to the nanosecond through the process's processor clock; the
@@ -32,6 +39,7 @@ import os
 import queue
 import select
 import signal
+import statistics
 import subprocess
 import sys
 import threading
@@ -43,8 +51,12 @@ TICKS_PER_SECOND = os.sysconf("SC_CLK_TCK")
 # The program picks its first idle action 30 s after its start-up: the idle
 # animation is measured before that.
 IDLE_PICK_SECONDS = 30
-# Wine's own services go on starting a little after the first program.
+# What a burst of ticks asked of the X server may still be under way when
+# the burst ends.
 SETTLE_SECONDS = 0.5
+IDLE_CASES = ("bare", "still", "animation")
+TICK_KINDS = {"again": "the frame on screen again", "same": "a new frame, the same shape",
+              "other": "a new frame, another shape"}
 
 
 class Failure(Exception):
@@ -289,15 +301,13 @@ class Case:
         self.stack.close()
 
 
-def idle_cost(options, name, program, archive=None, prepare=None):
-    """Processor seconds per second and by process name, of the program left
-    alone after the warm-up."""
+def idle_cost(options, name, program, prepare=None):
+    """Processor seconds per second, in all and by process name, of the
+    program left alone after the warm-up. prepare(case) readies the case's
+    folder first."""
     with Case(options, name) as case:
-        if archive is not None:
-            if prepare is not None:
-                prepare(case, archive)
-            else:
-                copy_file(options.demo, archive)
+        if prepare is not None:
+            prepare(case)
         process = case.wine.start(program, [], case.folder)
         try:
             time.sleep(options.warm_up)
@@ -365,9 +375,11 @@ class Driver:
 
 
 def tick_costs(options):
-    """For each kind of tick: processor milliseconds per tick over every
-    process, less the background, and the program's own wall milliseconds
-    per tick; and the frames the driver chose."""
+    """For each kind of tick and each round: processor milliseconds per tick
+    over every process, less the background, the program's own wall
+    milliseconds per tick, the ticks, and milliseconds per tick by process
+    name; and the frames the driver chose."""
+    costs = {kind: [] for kind in TICK_KINDS}
     with Case(options, "ticks") as case:
         copy_file(options.demo, os.path.join(case.folder, "quenna.pac"))
         process = case.wine.start(options.driver, [], case.folder, pipes=True)
@@ -375,13 +387,13 @@ def tick_costs(options):
             driver = Driver(process)
             chosen = driver.wait_for("ready", 120)
             time.sleep(options.warm_up / 2)
-            _, background, rest_elapsed, _, _ = driver.burst("rest", options.burst_ms, case.sampler)
-            rate = background / rest_elapsed
-            costs = {}
-            for kind in ("again", "same", "other"):
-                ticks, cpu, elapsed, wall, by_name = driver.burst(kind, options.burst_ms, case.sampler)
-                costs[kind] = ((cpu - rate * elapsed) / ticks * 1e3, wall / ticks * 1e3, ticks,
-                               {k: v / ticks * 1e3 for k, v in by_name.items()})
+            for _ in range(options.rounds):
+                _, background, rest_elapsed, _, _ = driver.burst("rest", options.burst_ms, case.sampler)
+                rate = background / rest_elapsed
+                for kind in TICK_KINDS:
+                    ticks, cpu, elapsed, wall, by_name = driver.burst(kind, options.burst_ms, case.sampler)
+                    costs[kind].append(((cpu - rate * elapsed) / ticks * 1e3, wall / ticks * 1e3, ticks,
+                                        {k: v / ticks * 1e3 for k, v in by_name.items()}))
             process.stdin.write("quit\n")
             process.stdin.flush()
             try:
@@ -393,25 +405,51 @@ def tick_costs(options):
     return costs, chosen
 
 
-def breakdown(by_name, scale, unit):
+def median(values):
+    return statistics.median(values)
+
+
+def mean_by_name(rounds):
+    """The shares by process name, averaged over the rounds."""
+    total = {}
+    for by_name in rounds:
+        for name, value in by_name.items():
+            total[name] = total.get(name, 0) + value / len(rounds)
+    return total
+
+
+def breakdown(by_name, scale):
     """The largest shares, by process name."""
     largest = sorted(by_name.items(), key=lambda item: -item[1])[:4]
-    return ", ".join(f"{name} {value * scale:.2f}{unit}" for name, value in largest if value * scale >= 0.005)
+    return ", ".join(f"{name} {value * scale:.2f}" for name, value in largest if value * scale >= 0.005)
+
+
+def prepare_state(options):
+    """Makes the Wine state through the session library (the prefix once
+    per state); the session's server and display end with it."""
+    command = '. "$1/scripts/lib/session.sh" && session_start "$2"'
+    result = subprocess.run(["bash", "-c", command, "bash", ROOT, options.state], timeout=600,
+                            stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
+    if result.returncode != 0:
+        raise Failure("the Wine state could not be made: " + result.stderr.strip())
 
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
     parser.add_argument("build", help="one build folder, build/i686 for the deliverable")
-    parser.add_argument("state", help="a Wine state of that build made by scripts/lib/session.sh")
+    parser.add_argument("--state", help="the Wine state to use (BUILD/idle-wine), made when missing")
+    parser.add_argument("--rounds", type=int, default=3, help="rounds of every case, the figures their median (3)")
     parser.add_argument("--warm-up", type=float, default=6.0, help="seconds left alone before measuring (6)")
     parser.add_argument("--measure", type=float, default=22.0, help="seconds measured (22)")
     parser.add_argument("--burst-ms", type=int, default=3000, help="length of one burst of ticks (3000)")
     options = parser.parse_args()
     if options.warm_up + options.measure >= IDLE_PICK_SECONDS - 1:
         parser.error(f"warm-up and measure must end before the first idle pick at {IDLE_PICK_SECONDS} s")
+    if options.rounds < 1:
+        parser.error("at least one round")
     # The programs run in folders of their own.
     options.build = os.path.abspath(options.build)
-    options.state = os.path.abspath(options.state)
+    options.state = os.path.abspath(options.state or os.path.join(options.build, "idle-wine"))
     bench = os.path.join(options.build, "tests", "bench")
     options.program = os.path.join(options.build, "editions", "quenna", "quenna.exe")
     options.demo = os.path.join(options.build, "demo", "quenna.pac")
@@ -424,43 +462,64 @@ def main():
             raise Failure(f"the build made no {made}")
     # An end from outside ends what the cases started, as any failure does.
     signal.signal(signal.SIGTERM, lambda *_: sys.exit(143))
+    prepare_state(options)
 
-    def still(case, archive):
-        case.wine.call(options.still_tool, [wine_path(options.demo), wine_path(archive)], case.folder, 120)
+    still_archive = os.path.join(options.work, "still.pac")
 
-    def quenna_archive(case):
-        return os.path.join(case, "quenna.pac")
+    def still(case):
+        if not os.path.isfile(still_archive):
+            case.wine.call(options.still_tool, [wine_path(options.demo), wine_path(still_archive)], case.folder,
+                           120)
+        copy_file(still_archive, os.path.join(case.folder, "quenna.pac"))
 
-    log("a bare window with a 100 ms timer")
-    bare, bare_by = idle_cost(options, "bare", options.bare)
-    log("Quenna with a still frame")
-    still_folder = os.path.join(options.work, "still")
-    still_cost, still_by = idle_cost(options, "still", options.program, quenna_archive(still_folder), still)
-    log("Quenna with the idle animation")
-    animation_folder = os.path.join(options.work, "animation")
-    animation, animation_by = idle_cost(options, "animation", options.program, quenna_archive(animation_folder))
+    def animation(case):
+        copy_file(options.demo, os.path.join(case.folder, "quenna.pac"))
+
+    os.makedirs(options.work, exist_ok=True)
+    if os.path.exists(still_archive):
+        os.remove(still_archive)
+    # Round by round, so that the cases of one round see the machine alike.
+    idle = {case: [] for case in IDLE_CASES}
+    for round_number in range(1, options.rounds + 1):
+        for case, (title, program, prepare) in zip(IDLE_CASES, (
+                ("a bare window with a 100 ms timer", options.bare, None),
+                ("Quenna with a still frame", options.program, still),
+                ("Quenna with the idle animation", options.program, animation))):
+            log(f"round {round_number}: {title}")
+            idle[case].append(idle_cost(options, case, program, prepare))
     log("ticks")
     costs, chosen = tick_costs(options)
 
-    print(f"idle, % of one core ({options.measure:.0f} s after {options.warm_up:.0f} s; every process")
-    print("of the Wine state, and the X server):")
-    print(f"  a bare window, 100 ms timer:    {bare * 100:5.2f}")
-    print(f"  Quenna, a still frame:          {still_cost * 100:5.2f}  ({still_cost / bare:.2f}x the bare window)")
-    print(f"  Quenna, the idle animation:     {animation * 100:5.2f}  ({animation / bare:.2f}x)")
+    rounds = "one round" if options.rounds == 1 else f"median of {options.rounds} rounds, lowest and highest"
+    print("idle, % of one core, over every process of the Wine state and")
+    print(f"the X server ({options.measure:.0f} s after {options.warm_up:.0f} s; {rounds}):")
+    bare = [cost for cost, _ in idle["bare"]]
+    for case, title in (("bare", "a bare window, 100 ms timer"), ("still", "Quenna, a still frame"),
+                        ("animation", "Quenna, the idle animation")):
+        values = [cost * 100 for cost, _ in idle[case]]
+        line = f"  {title + ':':<29} {median(values):5.2f}"
+        if options.rounds > 1:
+            line += f"  ({min(values):.2f} - {max(values):.2f})"
+        if case != "bare":
+            ratios = [cost / floor for (cost, _), floor in zip(idle[case], bare)]
+            line += f"  {median(ratios):.2f}x the bare window"
+        print(line)
     print("one tick, ms of processor time of every process (and the")
     print("program's own wall time per tick):")
-    titles = {"again": "the frame on screen again", "same": "a new frame, the same shape",
-              "other": "a new frame, another shape"}
-    for kind, title in titles.items():
-        cpu, wall, ticks, _ = costs[kind]
-        print(f"  {title + ':':<31} {cpu:6.3f}  ({wall:.3f} wall, {ticks} ticks)")
+    for kind, title in TICK_KINDS.items():
+        values = [cpu for cpu, _, _, _ in costs[kind]]
+        line = f"  {title + ':':<29} {median(values):6.3f}"
+        if options.rounds > 1:
+            line += f"  ({min(values):.3f} - {max(values):.3f})"
+        walls = [wall for _, wall, _, _ in costs[kind]]
+        print(line + f"  {median(walls):.3f} wall")
     print("the frames: " + chosen.split(":", 1)[-1].strip())
     print("the largest shares, % of one core:")
-    for title, by_name in (("bare", bare_by), ("still", still_by), ("animation", animation_by)):
-        print(f"  {title}: {breakdown(by_name, 100, '')}")
+    for case in IDLE_CASES:
+        print(f"  {case}: {breakdown(mean_by_name([by_name for _, by_name in idle[case]]), 100)}")
     print("and ms per tick:")
-    for kind in titles:
-        print(f"  {kind}: {breakdown(costs[kind][3], 1, '')}")
+    for kind in TICK_KINDS:
+        print(f"  {kind}: {breakdown(mean_by_name([by_name for _, _, _, by_name in costs[kind]]), 1)}")
     return 0
 
 
