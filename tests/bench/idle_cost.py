@@ -131,6 +131,15 @@ def processor_seconds(pid):
     return int(fields[19]), name, seconds
 
 
+def machine_times():
+    """Idle and total clock ticks of every processor of the machine so far:
+    how busy the machine was tells how far to trust a figure, since the
+    processor time of a process grows when others crowd it."""
+    fields = [int(field) for field in read_text("/proc/stat").split("\n", 1)[0].split()[1:]]
+    # user nice system idle iowait irq softirq steal (guest time is in user)
+    return fields[3] + fields[4], sum(fields[:8])
+
+
 class Sampler:
     """The processor time of the state's processes and some others between
     begin() and end(). A process is known by its pid and start time; one
@@ -153,6 +162,7 @@ class Sampler:
         self.base = self.snapshot()
         self.last = dict(self.base)
         self.started = time.monotonic()
+        self.machine = machine_times()
 
     def poll(self):
         self.last.update(self.snapshot())
@@ -161,6 +171,8 @@ class Sampler:
         """Seconds elapsed, and the processor seconds taken by each process name."""
         self.poll()
         elapsed = time.monotonic() - self.started
+        idle, total = (now - before for now, before in zip(machine_times(), self.machine))
+        self.machine_busy = 1 - idle / total if total > 0 else 0.0
         by_name = {}
         for key, (name, seconds) in self.last.items():
             base = self.base.get(key, (name, 0))[1]
@@ -303,8 +315,8 @@ class Case:
 
 def idle_cost(options, name, program, prepare=None):
     """Processor seconds per second, in all and by process name, of the
-    program left alone after the warm-up. prepare(case) readies the case's
-    folder first."""
+    program left alone after the warm-up, and how busy the whole machine
+    was meanwhile. prepare(case) readies the case's folder first."""
     with Case(options, name) as case:
         if prepare is not None:
             prepare(case)
@@ -323,7 +335,7 @@ def idle_cost(options, name, program, prepare=None):
                 raise Failure(f"{name}: {os.path.basename(program)} ended with {process.returncode}")
         finally:
             end_process(process)
-    return sum(by_name.values()) / elapsed, {k: v / elapsed for k, v in by_name.items()}
+    return sum(by_name.values()) / elapsed, {k: v / elapsed for k, v in by_name.items()}, case.sampler.machine_busy
 
 
 def copy_file(source, target):
@@ -493,17 +505,19 @@ def main():
     rounds = "one round" if options.rounds == 1 else f"median of {options.rounds} rounds, lowest and highest"
     print("idle, % of one core, over every process of the Wine state and")
     print(f"the X server ({options.measure:.0f} s after {options.warm_up:.0f} s; {rounds}):")
-    bare = [cost for cost, _ in idle["bare"]]
+    bare = [cost for cost, _, _ in idle["bare"]]
     for case, title in (("bare", "a bare window, 100 ms timer"), ("still", "Quenna, a still frame"),
                         ("animation", "Quenna, the idle animation")):
-        values = [cost * 100 for cost, _ in idle[case]]
+        values = [cost * 100 for cost, _, _ in idle[case]]
         line = f"  {title + ':':<29} {median(values):5.2f}"
         if options.rounds > 1:
             line += f"  ({min(values):.2f} - {max(values):.2f})"
         if case != "bare":
-            ratios = [cost / floor for (cost, _), floor in zip(idle[case], bare)]
+            ratios = [cost / floor for (cost, _, _), floor in zip(idle[case], bare)]
             line += f"  {median(ratios):.2f}x the bare window"
         print(line)
+    busy = [machine * 100 for case in IDLE_CASES for _, _, machine in idle[case]]
+    print(f"  the whole machine was busy {min(busy):.0f} - {max(busy):.0f} % meanwhile")
     print("one tick, ms of processor time of every process (and the")
     print("program's own wall time per tick):")
     for kind, title in TICK_KINDS.items():
@@ -516,7 +530,7 @@ def main():
     print("the frames: " + chosen.split(":", 1)[-1].strip())
     print("the largest shares, % of one core:")
     for case in IDLE_CASES:
-        print(f"  {case}: {breakdown(mean_by_name([by_name for _, by_name in idle[case]]), 100)}")
+        print(f"  {case}: {breakdown(mean_by_name([by_name for _, by_name, _ in idle[case]]), 100)}")
     print("and ms per tick:")
     for kind in TICK_KINDS:
         print(f"  {kind}: {breakdown(mean_by_name([by_name for _, _, _, by_name in costs[kind]]), 1)}")
