@@ -3,8 +3,11 @@
 # the i686 deliverables' architecture on the left and the x86_64 twin on the
 # right: the pixel engine, window shapes, archive loading, and the Quenna
 # program's start-up, ticks and idle cost with the demo character (under
-# Xvfb, or on DISPLAY with SESSION_DISPLAY=user). Builds first, as the test
-# command does. IDLE_SECONDS (60) sets how long the program is left alone.
+# Xvfb, or on DISPLAY with SESSION_DISPLAY=user); then the idle cost over
+# every process of the program's Wine state and the X server, beside a bare
+# timer window (tests/bench/idle_cost.py, Xvfb displays of its own). Builds
+# first, as the test command does. IDLE_SECONDS (60) sets how long the
+# program is left alone in the first idle figures.
 # The figures depend on the machine and on what else runs on it.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -21,6 +24,26 @@ fi
 for arch in "${arches[@]}"; do
   build_target "$arch" -DACCESSORY_BUILD_TESTS=ON
 done
+
+# Prints the figures of each arch (files named by arch in $out) line by
+# line, the 32-bit ones in a column as wide as their longest line and the
+# x86_64 ones beside them.
+side_by_side() {
+  if [ ${#arches[@]} -eq 2 ]; then
+    python3 - "$out/i686.txt" "$out/x86_64.txt" <<'PY'
+import sys
+left, right = ([line.rstrip("\n").expandtabs() for line in open(path, errors="replace")] for path in sys.argv[1:])
+left, right = ["-- i686"] + left, ["-- x86_64"] + right
+width = max(map(len, left))
+for i in range(max(len(left), len(right))):
+    a = left[i] if i < len(left) else ""
+    b = right[i] if i < len(right) else ""
+    print(f"{a:<{width}}  | {b}".rstrip())
+PY
+  else
+    cat "$out/x86_64.txt"
+  fi
+}
 
 benchmarks=(
   "pixel engine|tests/bench/effect_bench.exe"
@@ -43,20 +66,20 @@ for benchmark in "${benchmarks[@]}"; do
   done
   echo
   echo "== $title"
-  if [ ${#arches[@]} -eq 2 ]; then
-    # Line by line, the 32-bit figures in a column as wide as their longest
-    # line and the x86_64 ones beside them.
-    python3 - "$out/i686.txt" "$out/x86_64.txt" <<'PY'
-import sys
-left, right = ([line.rstrip("\n").expandtabs() for line in open(path, errors="replace")] for path in sys.argv[1:])
-left, right = ["-- i686"] + left, ["-- x86_64"] + right
-width = max(map(len, left))
-for i in range(max(len(left), len(right))):
-    a = left[i] if i < len(left) else ""
-    b = right[i] if i < len(right) else ""
-    print(f"{a:<{width}}  | {b}".rstrip())
-PY
-  else
-    cat "$out/x86_64.txt"
-  fi
+  side_by_side
 done
+
+# The idle cost counted over every process that works for the 32-bit
+# program, each case on an X display of its own with the server of a Wine
+# state of its own (build/i686/idle-wine) started anew; IDLE_COST_ROUNDS (3)
+# rounds of 30 s a case. The x86_64 twin's figures are the same within the
+# spread and would take as long again: run it by hand with
+#   python3 tests/bench/idle_cost.py build/x86_64
+echo
+echo "== Quenna idle, all processes counted (i686)"
+if [[ " ${arches[*]} " == *" i686 "* ]]; then
+  python3 "$root/tests/bench/idle_cost.py" "$build/i686" --rounds "${IDLE_COST_ROUNDS:-3}" </dev/null ||
+    echo "(ended with $?)"
+else
+  echo "(the 32-bit program cannot run here)"
+fi
