@@ -11,6 +11,7 @@
 #include <mmsystem.h>
 
 #include <new>
+#include <utility>
 
 namespace {
 
@@ -159,7 +160,9 @@ void CharacterLoader::ComposeFrame(FrameMedia& media, FrameInfo& frame)
     if (image.HasImage())
         canvas_.Blit(&image, frame.imageX, frame.imageY);
     if (media.surface.Build(canvas_)) {
-        media.surface.Image().BuildRegion(kKeyColour, media.region);
+        Region shape;
+        media.surface.Image().BuildRegion(kKeyColour, shape);
+        media.region = shapes_.Share(std::move(shape));
         --framesLeft_;
     }
 }
@@ -185,39 +188,89 @@ void StopFrameSound()
     PlayingWave().reset();
 }
 
+namespace {
+
+// Gives the window the frame's shape unless it has it. Only a shape the
+// window took is recorded: one that could not be made or given (no GDI
+// handle left, say) is tried again at the next show.
+void ShapeWindow(const FrameMedia& media, HWND window, FrameOnWindow& shown)
+{
+    if (shown.shaped && shown.shape == media.region.get())
+        return;
+    // A frame without a shape of its own shows nothing: an empty region,
+    // not none, which would show the whole window.
+    Region shape;
+    const bool made = shape.CreateRect(0, 0, 0, 0) && (media.region == nullptr || shape.Copy(*media.region) != ERROR);
+    // The system owns the region once it takes it.
+    HRGN handle = made ? shape.Detach() : nullptr;
+    if (handle == nullptr)
+        return;
+    if (!::SetWindowRgn(window, handle, TRUE)) {
+        ::DeleteObject(handle);
+        return;
+    }
+    shown.shaped = true;
+    shown.shape = media.region.get();
+}
+
+// Puts the window at (x, y) with the frame's canvas size unless it stands
+// so; true when it moved.
+bool PlaceWindow(const FrameInfo& frame, HWND window, int32_t x, int32_t y)
+{
+    RECT placed = {};
+    ::GetWindowRect(window, &placed);
+    if (placed.left == x && placed.top == y && placed.right - placed.left == frame.canvasWidth &&
+        placed.bottom - placed.top == frame.canvasHeight)
+        return false;
+    ::MoveWindow(window, x, y, frame.canvasWidth, frame.canvasHeight, TRUE);
+    return true;
+}
+
+void CopyCanvas(FrameMedia& media, HDC target)
+{
+    DeviceContext(target).BitBlt(media.surface.Context(), 0, 0, media.surface.Image().ImageRect());
+}
+
+} // namespace
+
 void ApplyFrameToWindow(FrameMedia& media, const FrameInfo& frame, WindowControl& window, int32_t x, int32_t y,
-                        ShownShape& shown)
+                        FrameOnWindow& shown)
 {
     HWND hwnd = window.Hwnd();
     if (hwnd == nullptr)
         return;
-    if (shown.window != hwnd || shown.media != &media) {
-        // A frame without a shape of its own shows nothing: an empty region,
-        // not none, which would show the whole window.
-        Region shape;
-        const bool made = shape.CreateRect(0, 0, 0, 0) &&
-                          (media.region.Handle() == nullptr || media.region.Copy(media.region, &shape) != ERROR);
-        // The system owns the region once it takes it. Only a shape the
-        // window took is recorded: one that could not be made or given
-        // (no GDI handle left, say) is tried again at the next show.
-        HRGN handle = made ? shape.Detach() : nullptr;
-        if (handle != nullptr) {
-            if (::SetWindowRgn(hwnd, handle, TRUE)) {
-                shown.window = hwnd;
-                shown.media = &media;
-            } else {
-                ::DeleteObject(handle);
-            }
-        }
-    }
-    RECT placed = {};
-    ::GetWindowRect(hwnd, &placed);
-    if (placed.left != x || placed.top != y || placed.right - placed.left != frame.canvasWidth ||
-        placed.bottom - placed.top != frame.canvasHeight)
-        ::MoveWindow(hwnd, x, y, frame.canvasWidth, frame.canvasHeight, TRUE);
-    if (!media.surface.IsBuilt() || !window.DC.Begin(false))
+    if (shown.window != hwnd)
+        shown = FrameOnWindow{hwnd};
+    ShapeWindow(media, hwnd, shown);
+    const bool moved = PlaceWindow(frame, hwnd, x, y);
+    if (shown.picture == &media && !moved)
         return;
-    DeviceContext target(window.DC.Hdc());
-    target.BitBlt(media.surface.Context(), 0, 0, media.surface.Image().ImageRect());
+    shown.picture = &media;
+    if (!media.surface.IsBuilt())
+        return;
+    if (!window.DC.Begin(false)) {
+        // Painting will copy it.
+        ::InvalidateRect(hwnd, nullptr, FALSE);
+        return;
+    }
+    CopyCanvas(media, window.DC.Hdc());
+    window.DC.End();
+    // The whole picture is there now: what the new shape or place asked to
+    // be painted needs no second copy.
+    ::ValidateRect(hwnd, nullptr);
+}
+
+void PaintShownFrame(WindowControl& window, const FrameOnWindow& shown)
+{
+    HWND hwnd = window.Hwnd();
+    if (hwnd == nullptr)
+        return;
+    if (!window.DC.Begin(true)) {
+        // Nothing can be painted now; asking again at once would repeat.
+        ::ValidateRect(hwnd, nullptr);
+        return;
+    }
+    if (shown.window == hwnd && shown.picture != nullptr && shown.picture->surface.IsBuilt())
+        CopyCanvas(*shown.picture, window.DC.Hdc());
     window.DC.End();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/animation_slot.h"
+#include "app/shape_book.h"
 #include "base/graphics/bitmap.h"
 #include "base/graphics/dib_surface.h"
 #include "base/window/region.h"
@@ -28,7 +29,9 @@ using WaveBytes = std::shared_ptr<const std::vector<uint8_t>>;
 // voice bytes. A frame that borrows an earlier frame's picture (an alias)
 // has no canvas or shape of its own.
 struct FrameMedia {
-    Region region;
+    // Shared with every frame of the character whose shape is equal; none
+    // when the frame has no picture.
+    std::shared_ptr<Region> region;
     DibSurface surface;
     WaveBytes wave;
     // Sizes of the pictures as loaded; 0 when a picture is missing.
@@ -36,6 +39,9 @@ struct FrameMedia {
     int32_t imageHeight = 0;
     int32_t maskWidth = 0;
     int32_t maskHeight = 0;
+
+    // The shape's handle; null when the frame has none.
+    HRGN Shape() const { return region ? region->Handle() : nullptr; }
 };
 
 // One animation: its script's frames and playback (slot) with each frame's
@@ -78,9 +84,9 @@ inline constexpr CharacterForm kNumberedCharacterForm = {ReadNumberedScript, Kee
 
 // Loads animation slots from one archive. What frames have in common is
 // kept between them while the loader lives: the canvas they are composed
-// on, and the last image and mask picture, which the next frame often
-// repeats (a backdrop under several poses). Start-up keeps one loader for
-// all its slots.
+// on, the last image and mask picture, which the next frame often repeats
+// (a backdrop under several poses), and the shapes made so far, which
+// frames of equal shape share. Start-up keeps one loader for all its slots.
 class CharacterLoader {
 public:
     explicit CharacterLoader(std::string archive, uint64_t byteBudget = kMostLoadedBytes,
@@ -103,10 +109,10 @@ public:
     // Composes a frame's canvas: the pictures loaded, the frame laid out by
     // the character's form (canvas size and places), then the key colour,
     // the mask picture at its place, the image picture over it; then the
-    // DIB section and the window shape. A canvas of a size no window could
-    // have is not made, nor one the byte budget has no room for, nor any
-    // once the loader has composed its most frames (the frame then shows
-    // nothing).
+    // DIB section and the window shape (the one an earlier frame has, when
+    // equal). A canvas of a size no window could have is not made, nor one
+    // the byte budget has no room for, nor any once the loader has composed
+    // its most frames (the frame then shows nothing).
     void ComposeFrame(FrameMedia& media, FrameInfo& frame);
 
     // The voice of that entry name, from the byte budget; none when the
@@ -136,6 +142,7 @@ private:
     Bitmap canvas_;
     LastPicture lastImage_;
     LastPicture lastMask_;
+    ShapeBook shapes_;
 };
 
 // One slot with a loader of its own.
@@ -147,17 +154,28 @@ void PlayFrameSound(const FrameMedia& media);
 // Stops the voice that plays, before the bytes it plays from go away.
 void StopFrameSound();
 
-// The shape a window last took from ApplyFrameToWindow. Handing the
-// system a window region costs it far more than copying the picture, so a
-// frame with the shape the window has already keeps it. Frames are loaded
-// once and never move, so a frame is known by its address.
-struct ShownShape {
+// What the window shows from ApplyFrameToWindow: the shape it last took
+// and the frame whose picture it holds. Handing the system a window region
+// costs it far more than copying the picture, and copying costs more than
+// nothing, so a frame whose shape the window has keeps it, and the frame on
+// screen at its place is not copied again: the window's paint requests
+// (PaintShownFrame) bring back what other windows uncover. Frames are
+// loaded once and never move, so a frame is known by its address and a
+// shape by its region's.
+struct FrameOnWindow {
     HWND window = nullptr;
-    const FrameMedia* media = nullptr;
+    bool shaped = false;
+    const Region* shape = nullptr;
+    FrameMedia* picture = nullptr;
 };
 
 // Gives the window the frame's shape, puts it at (x, y) with the frame's
 // canvas size and copies the canvas into it. The shape and the place are
-// set only where they differ from what the window has.
+// set only where they differ from what the window has, and the canvas is
+// copied only when the frame or the place changed.
 void ApplyFrameToWindow(FrameMedia& media, const FrameInfo& frame, WindowControl& window, int32_t x, int32_t y,
-                        ShownShape& shown);
+                        FrameOnWindow& shown);
+
+// Answers WM_PAINT: copies the canvas of the frame shown into the part of
+// the window the system asks for (none before a frame was shown).
+void PaintShownFrame(WindowControl& window, const FrameOnWindow& shown);

@@ -72,6 +72,13 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         if (wParam)
             SaveSettingsAtExit();
         return 0;
+    case WM_PAINT:
+        Host.PaintWindow();
+        return 0;
+    case WM_ERASEBKGND:
+        // The picture covers the whole window: erasing would only flash the
+        // class brush over the character.
+        return 1;
     case WM_SETCURSOR:
         ::SetCursor(::LoadCursorA(nullptr, IDC_ARROW));
         return 0;

@@ -23,7 +23,7 @@ void ShellHost::Adopt(PickerSeedFunction seed, PickerForm form, FramePlacementFu
 {
     pickers_ = PickerSet(seed, form);
     placement_ = placement;
-    shown_ = ShownShape();
+    shown_ = FrameOnWindow();
 }
 
 uint32_t ShellHost::Milliseconds()
@@ -146,4 +146,9 @@ void ShellHost::ShowWindow()
 void ShellHost::PostMailError(uint32_t code)
 {
     window_.PostMessage(WM_USER, code, 0);
+}
+
+void ShellHost::PaintWindow()
+{
+    PaintShownFrame(window_, shown_);
 }

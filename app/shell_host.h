@@ -47,6 +47,9 @@ public:
     void ShowWindow() override;
     void PostMailError(uint32_t code) override;
 
+    // Paints the frame on screen into the main window (WM_PAINT).
+    void PaintWindow();
+
 private:
     CharacterSlot* SlotAt(int32_t slot);
 
@@ -57,5 +60,5 @@ private:
     DisplaySettings& display_;
     PickerSet pickers_;
     FramePlacementFunction placement_ = PlaceAtWindowPosition;
-    ShownShape shown_;
+    FrameOnWindow shown_;
 };

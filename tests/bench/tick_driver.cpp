@@ -46,7 +46,7 @@ struct FramePair {
 
 bool OwnPicture(const CharacterSlot& character, size_t frame)
 {
-    return character.slot.frames[frame].aliasIndex == -1 && character.media[frame].region.Handle() != nullptr &&
+    return character.slot.frames[frame].aliasIndex == -1 && character.media[frame].Shape() != nullptr &&
            character.media[frame].surface.IsBuilt();
 }
 
@@ -68,7 +68,7 @@ FramePair FindPair(size_t slot, bool equalShapes, const FrameInfo& size)
             if (!OwnPicture(character, b) || !SameCanvas(character.slot.frames[b], size))
                 continue;
             const bool equal =
-                EqualRgn(character.media[a].region.Handle(), character.media[b].region.Handle()) != FALSE;
+                EqualRgn(character.media[a].Shape(), character.media[b].Shape()) != FALSE;
             if (equal == equalShapes)
                 return FramePair{slot, a, b, true};
         }

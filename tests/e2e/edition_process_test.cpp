@@ -3,7 +3,9 @@
 // handling of each edition's settings folders.
 #include "tests/e2e/edition_process.h"
 
+#include "app/main_window.h"
 #include "editions/quenna/quenna_edition.h"
+#include "tools/demo_character/demo_markers.h"
 
 #include <gtest/gtest.h>
 
@@ -150,5 +152,154 @@ INSTANTIATE_TEST_SUITE_P(Editions, EditionStart,
                                          StartingEdition{"tavri", TavriProgram, {224, 300}},
                                          StartingEdition{"sorlun", SorlunProgram, {202, 262}}),
                          [](const testing::TestParamInfo<StartingEdition>& info) { return std::string(info.param.name); });
+
+// The screen's pixels in rect, row by row, as 0x00RRGGBB.
+std::vector<uint32_t> ScreenPixels(const RECT& rect)
+{
+    const int32_t width = rect.right - rect.left;
+    const int32_t height = rect.bottom - rect.top;
+    std::vector<uint32_t> pixels(static_cast<size_t>(width) * static_cast<size_t>(height));
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
+    SelectObject(memory, old);
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    GetDIBits(memory, bitmap, 0, static_cast<UINT>(height), pixels.data(), &info, DIB_RGB_COLORS);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    for (uint32_t& pixel : pixels)
+        pixel &= 0xFFFFFF;
+    return pixels;
+}
+
+// How many pixels of the character's shape differ between two captures of
+// its window rect, leaving out what lies under the open dialog.
+int DifferingPixels(HWND character, const RECT& rect, const RECT& dialog, const std::vector<uint32_t>& before,
+                    const std::vector<uint32_t>& after)
+{
+    HRGN shape = CreateRectRgn(0, 0, 0, 0);
+    const bool shaped = GetWindowRgn(character, shape) != ERROR;
+    int differing = 0;
+    const int32_t width = rect.right - rect.left;
+    for (int32_t y = 0; y < rect.bottom - rect.top; ++y) {
+        for (int32_t x = 0; x < width; ++x) {
+            const POINT onScreen{rect.left + x, rect.top + y};
+            if (PtInRect(&dialog, onScreen) || (shaped && !PtInRegion(shape, x, y)))
+                continue;
+            const size_t at = static_cast<size_t>(y) * static_cast<size_t>(width) + static_cast<size_t>(x);
+            if (before[at] != after[at])
+                ++differing;
+        }
+    }
+    DeleteObject(shape);
+    return differing;
+}
+
+// A plain window of the test's own, above every other, over rect.
+class CoveringWindow {
+public:
+    explicit CoveringWindow(const RECT& rect)
+    {
+        WNDCLASSEXA windowClass = {};
+        windowClass.cbSize = sizeof windowClass;
+        if (!GetClassInfoExA(GetModuleHandleA(nullptr), "CoveringWindow", &windowClass)) {
+            windowClass.lpfnWndProc = DefWindowProcA;
+            windowClass.hInstance = GetModuleHandleA(nullptr);
+            windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+            windowClass.lpszClassName = "CoveringWindow";
+            RegisterClassExA(&windowClass);
+        }
+        window_ = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, "CoveringWindow", "", WS_POPUP | WS_VISIBLE,
+                                  rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, nullptr, nullptr,
+                                  GetModuleHandleA(nullptr), nullptr);
+        Settle();
+    }
+    ~CoveringWindow()
+    {
+        DestroyWindow(window_);
+        Settle();
+    }
+    HWND Handle() const { return window_; }
+
+private:
+    // Lets both programs and the X server catch up.
+    static void Settle()
+    {
+        for (int i = 0; i < 50; ++i) {
+            MSG message;
+            while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
+                DispatchMessageA(&message);
+            Sleep(10);
+        }
+    }
+    HWND window_ = nullptr;
+};
+
+struct PaintedEdition {
+    const char* name;
+    const EditionProgram& (*program)();
+};
+
+void PrintTo(const PaintedEdition& edition, std::ostream* out)
+{
+    *out << edition.name;
+}
+
+class EditionPainting : public testing::TestWithParam<PaintedEdition> {};
+
+// The settings dialog stops the timer, so no tick copies the picture while
+// it is open: only the window's own painting brings back what another
+// window uncovers, or what a paint request with erasing asks for.
+TEST_P(EditionPainting, WhatIsUncoveredOrAskedForIsPaintedAgainWhileTheDialogIsOpen)
+{
+    EditionProcess process(GetParam().program());
+    ASSERT_TRUE(process.Start());
+    ASSERT_TRUE(process.WaitForFrame([](int, int) { return true; }, 3000));
+    PostMessageA(process.Window(), WM_COMMAND, kSettingsCommand, 0);
+    HWND dialog = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return (dialog = process.FindProcessWindow("#32770", "")) != nullptr; }, 5000));
+    // Down in the corner, out of the way of the picture's marker near the
+    // top of the canvas.
+    RECT dialogRect = {};
+    GetWindowRect(dialog, &dialogRect);
+    SetWindowPos(dialog, nullptr, 0, GetSystemMetrics(SM_CYSCREEN) - (dialogRect.bottom - dialogRect.top), 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ASSERT_TRUE(process.WaitForFrame([](int, int) { return true; }, 3000)) << "the marker shows";
+    Sleep(300);
+    GetWindowRect(dialog, &dialogRect);
+    const RECT rect = process.WindowRect();
+    const std::vector<uint32_t> before = ScreenPixels(rect);
+
+    {
+        CoveringWindow cover(rect);
+        ASSERT_NE(cover.Handle(), nullptr);
+        const POINT marker = OnScreen(rect, POINT{DemoMarker::kLeft, DemoMarker::kTop});
+        EXPECT_EQ(ScreenPixel(marker.x, marker.y), 0xFFFFFFu) << "covered";
+    }
+    Sleep(300);
+    EXPECT_EQ(DifferingPixels(process.Window(), rect, dialogRect, before, ScreenPixels(rect)), 0)
+        << "uncovered, the character is whole again";
+
+    RedrawWindow(process.Window(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE);
+    Sleep(500);
+    EXPECT_EQ(DifferingPixels(process.Window(), rect, dialogRect, before, ScreenPixels(rect)), 0)
+        << "erased and painted on request, the character is whole";
+    PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Editions, EditionPainting,
+                         testing::Values(PaintedEdition{"quenna", QuennaProgram}, PaintedEdition{"pelmo", PelmoProgram},
+                                         PaintedEdition{"tavri", TavriProgram}, PaintedEdition{"sorlun", SorlunProgram},
+                                         PaintedEdition{"ivrel", IvrelProgram}),
+                         [](const testing::TestParamInfo<PaintedEdition>& info) { return std::string(info.param.name); });
 
 } // namespace

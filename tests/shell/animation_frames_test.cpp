@@ -196,26 +196,43 @@ TEST_F(AnimationFrames, ACanvasNoWindowCouldHaveIsNotMade)
     }
 }
 
+// What PaintingProcedure paints: the window and the record of what it shows,
+// set by the test that shows frames on it.
+WindowControl* paintedWindow = nullptr;
+const FrameOnWindow* paintedFrame = nullptr;
+
+// A window procedure that paints as the program's main window does.
+LRESULT CALLBACK PaintingProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_PAINT && paintedWindow != nullptr && paintedFrame != nullptr) {
+        PaintShownFrame(*paintedWindow, *paintedFrame);
+        return 0;
+    }
+    if (message == WM_ERASEBKGND)
+        return 1;
+    return DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
 // A popup window in which frames are shown, of a class like the program's
-// main window: its own device context, a black background, no painting of
-// its own.
+// main window: its own device context, a black background, and no painting
+// of its own unless it is made with PaintingProcedure.
 class FrameWindow {
 public:
-    FrameWindow()
+    explicit FrameWindow(WNDPROC procedure = DefWindowProcA)
     {
-        static const ATOM registered = [] {
-            WNDCLASSEXA windowClass = {};
-            windowClass.cbSize = sizeof windowClass;
+        const char* className = procedure == DefWindowProcA ? "FrameWindow" : "PaintingFrameWindow";
+        WNDCLASSEXA windowClass = {};
+        windowClass.cbSize = sizeof windowClass;
+        if (!GetClassInfoExA(GetModuleHandleA(nullptr), className, &windowClass)) {
             windowClass.style = CS_OWNDC;
-            windowClass.lpfnWndProc = DefWindowProcA;
+            windowClass.lpfnWndProc = procedure;
             windowClass.hInstance = GetModuleHandleA(nullptr);
             windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
-            windowClass.lpszClassName = "FrameWindow";
-            return RegisterClassExA(&windowClass);
-        }();
-        EXPECT_NE(registered, 0);
+            windowClass.lpszClassName = className;
+            EXPECT_NE(RegisterClassExA(&windowClass), 0);
+        }
         window.Create(WindowCreateParams{GetModuleHandleA(nullptr), nullptr, Rect(0, 0, 50, 50), WS_POPUP | WS_VISIBLE,
-                                         WS_EX_TOPMOST | WS_EX_TOOLWINDOW, "FrameWindow", ""});
+                                         WS_EX_TOPMOST | WS_EX_TOOLWINDOW, className, ""});
     }
     ~FrameWindow()
     {
@@ -244,6 +261,138 @@ uint32_t ScreenAt(int32_t x, int32_t y)
     return (GetRValue(colour) << 16) | (GetGValue(colour) << 8) | GetBValue(colour);
 }
 
+// Paints the whole window in one colour behind the program's back, as
+// another program's window would leave it.
+void Smear(HWND window, uint32_t rgb)
+{
+    HDC dc = GetDC(window);
+    RECT client = {};
+    GetClientRect(window, &client);
+    HBRUSH brush = CreateSolidBrush(RGB(rgb >> 16 & 0xFF, rgb >> 8 & 0xFF, rgb & 0xFF));
+    FillRect(dc, &client, brush);
+    DeleteObject(brush);
+    ReleaseDC(window, dc);
+}
+
+constexpr uint32_t kYellow = 0x00FFFF00;
+
+// The image's shape in another colour.
+std::vector<std::pair<std::string, std::string>> PicturesWithTwin()
+{
+    auto entries = Pictures();
+    entries.push_back({"twin.bmz", Picture(10, 10, kRed, Rect(0, 0, 2, 2))});
+    return entries;
+}
+
+TEST_F(AnimationFrames, FramesOfEqualShapeShareOneRegionAcrossTheCharactersSlots)
+{
+    auto entries = PicturesWithTwin();
+    entries.push_back({"first.ttp", Script(1, 30, 30,
+                                           {Frame("image", "", ""), Frame("twin", "", ""), Frame("other", "", ""),
+                                            Frame("image", "", "mask")})});
+    entries.push_back({"second.ttp", Script(1, 30, 30, {Frame("other", "", ""), Frame("twin", "", "")})});
+    CharacterArchive archive(entries);
+    CharacterLoader loader(archive.Path());
+    std::vector<CharacterSlot> slots(2);
+    loader.LoadSlotScript(slots[0], "first.ttp");
+    loader.LoadSlotScript(slots[1], "second.ttp");
+    std::vector<FrameMedia>& first = slots[0].media;
+    std::vector<FrameMedia>& second = slots[1].media;
+    ASSERT_EQ(first.size(), 4u);
+    ASSERT_EQ(second.size(), 2u);
+    ASSERT_NE(first[0].region, nullptr);
+    EXPECT_EQ(first[1].region, first[0].region) << "another picture of the same shape";
+    EXPECT_NE(first[2].region, first[0].region);
+    EXPECT_NE(first[3].region, first[0].region) << "the mask widens the shape";
+    EXPECT_EQ(second[0].region, first[2].region) << "shapes are shared across slots";
+    EXPECT_EQ(second[1].region, first[0].region);
+    EXPECT_EQ(CanvasAt(first[0], 5, 5), kBlue) << "each frame keeps its own picture";
+    EXPECT_EQ(CanvasAt(first[1], 5, 5), kRed);
+    EXPECT_TRUE(InShape(first[1], 5, 5));
+    EXPECT_FALSE(InShape(first[1], 1, 1));
+}
+
+TEST_F(AnimationFrames, AFrameOfTheShapeTheWindowHasSetsNoRegionButShowsItsPicture)
+{
+    CharacterSlot slot =
+        LoadOne(Script(1, 30, 30, {Frame("image", "", ""), Frame("twin", "", ""), Frame("other", "", "")}),
+                PicturesWithTwin());
+    ASSERT_EQ(slot.media.size(), 3u);
+    FrameWindow shown;
+    HWND hwnd = shown.window.Hwnd();
+    FrameOnWindow onWindow;
+    ApplyFrameToWindow(slot.media[0], slot.slot.frames[0], shown.window, 200, 150, onWindow);
+    // A stand-in shape that no frame has: a show that set a region would
+    // replace it.
+    HRGN standIn = CreateRectRgn(0, 0, 30, 30);
+    HRGN expected = CreateRectRgn(0, 0, 30, 30);
+    SetWindowRgn(hwnd, standIn, TRUE);
+    ApplyFrameToWindow(slot.media[1], slot.slot.frames[1], shown.window, 200, 150, onWindow);
+    Pump();
+    HRGN windowShape = CreateRectRgn(0, 0, 0, 0);
+    ASSERT_NE(GetWindowRgn(hwnd, windowShape), ERROR);
+    EXPECT_TRUE(EqualRgn(windowShape, expected)) << "the twin's shape is the one the window was given";
+    EXPECT_EQ(ScreenAt(200 + 5, 150 + 5), kRed) << "its picture is copied";
+
+    ApplyFrameToWindow(slot.media[2], slot.slot.frames[2], shown.window, 200, 150, onWindow);
+    ASSERT_NE(GetWindowRgn(hwnd, windowShape), ERROR);
+    EXPECT_TRUE(EqualRgn(windowShape, slot.media[2].Shape())) << "another shape is given";
+    DeleteObject(windowShape);
+    DeleteObject(expected);
+}
+
+TEST_F(AnimationFrames, TheFrameOnScreenAtItsPlaceIsNotCopiedAgain)
+{
+    CharacterSlot slot = LoadOne(Script(1, 30, 30, {Frame("image", "", "")}));
+    FrameWindow shown;
+    HWND hwnd = shown.window.Hwnd();
+    FrameOnWindow onWindow;
+    ApplyFrameToWindow(slot.media[0], slot.slot.frames[0], shown.window, 200, 150, onWindow);
+    Pump();
+    EXPECT_EQ(ScreenAt(200 + 5, 150 + 5), kBlue);
+    Smear(hwnd, kYellow);
+    Pump();
+    ASSERT_EQ(ScreenAt(200 + 5, 150 + 5), kYellow);
+
+    ApplyFrameToWindow(slot.media[0], slot.slot.frames[0], shown.window, 200, 150, onWindow);
+    Pump();
+    EXPECT_EQ(ScreenAt(200 + 5, 150 + 5), kYellow) << "nothing copied";
+
+    ApplyFrameToWindow(slot.media[0], slot.slot.frames[0], shown.window, 210, 150, onWindow);
+    Pump();
+    EXPECT_EQ(ScreenAt(210 + 5, 150 + 5), kBlue) << "moved, the picture is copied";
+}
+
+TEST_F(AnimationFrames, PaintingCopiesTheFrameShown)
+{
+    CharacterSlot slot = LoadOne(Script(1, 30, 30, {Frame("image", "", ""), Frame("twin", "", "")}), PicturesWithTwin());
+    FrameWindow shown(PaintingProcedure);
+    HWND hwnd = shown.window.Hwnd();
+    FrameOnWindow onWindow;
+    paintedWindow = &shown.window;
+    paintedFrame = &onWindow;
+    RECT update = {};
+
+    // Before any frame is shown a request is answered with nothing painted.
+    InvalidateRect(hwnd, nullptr, TRUE);
+    UpdateWindow(hwnd);
+    EXPECT_FALSE(GetUpdateRect(hwnd, &update, FALSE));
+
+    for (size_t frame : {size_t{0}, size_t{1}}) {
+        SCOPED_TRACE(frame);
+        ApplyFrameToWindow(slot.media[frame], slot.slot.frames[frame], shown.window, 200, 150, onWindow);
+        Pump();
+        Smear(hwnd, kYellow);
+        InvalidateRect(hwnd, nullptr, TRUE);
+        UpdateWindow(hwnd);
+        Pump();
+        EXPECT_FALSE(GetUpdateRect(hwnd, &update, FALSE));
+        EXPECT_EQ(ScreenAt(200 + 5, 150 + 5), frame == 0 ? kBlue : kRed) << "the frame shown, painted again";
+    }
+    paintedWindow = nullptr;
+    paintedFrame = nullptr;
+}
+
 TEST_F(AnimationFrames, ShowingAFrameShapesMovesAndPaintsTheWindow)
 {
     CharacterSlot slot = LoadOne(Script(2, 40, 30, {Frame("image", "", "mask", 100, 2, 3, 15, 12), Frame("", "", "")}));
@@ -251,7 +400,7 @@ TEST_F(AnimationFrames, ShowingAFrameShapesMovesAndPaintsTheWindow)
     FrameWindow shown;
     ASSERT_NE(shown.window.Hwnd(), nullptr);
 
-    ShownShape shape;
+    FrameOnWindow shape;
     ApplyFrameToWindow(slot.media[0], slot.slot.frames[0], shown.window, 200, 150, shape);
     Pump();
     RECT rect = {};
@@ -262,7 +411,7 @@ TEST_F(AnimationFrames, ShowingAFrameShapesMovesAndPaintsTheWindow)
     EXPECT_EQ(rect.bottom - rect.top, 30);
     HRGN windowShape = CreateRectRgn(0, 0, 0, 0);
     ASSERT_NE(GetWindowRgn(shown.window.Hwnd(), windowShape), ERROR);
-    EXPECT_TRUE(EqualRgn(windowShape, slot.media[0].region.Handle())) << "a copy of the frame's shape";
+    EXPECT_TRUE(EqualRgn(windowShape, slot.media[0].Shape())) << "a copy of the frame's shape";
     EXPECT_EQ(ScreenAt(200 + 20, 150 + 15), kBlue);
     EXPECT_EQ(ScreenAt(200 + 3, 150 + 4), kRed);
 
@@ -281,7 +430,7 @@ TEST_CHILD(ShapeWhileNoRegionCanBeMade)
     cEffect::InitCpu();
     CharacterSlot slot = LoadOne(Script(2, 40, 30, {Frame("image", "", "mask", 100, 2, 3, 15, 12), Frame("other", "", "")}));
     FrameWindow shown;
-    ShownShape shape;
+    FrameOnWindow shape;
     ApplyFrameToWindow(slot.media[0], slot.slot.frames[0], shown.window, 100, 100, shape);
     {
         GdiExhaustion exhausted;
@@ -303,12 +452,11 @@ TEST_F(AnimationFrames, AShapeTheWindowDidNotTakeIsGivenAgainAtTheNextShow)
 
     // A window that is gone refuses any shape.
     CharacterSlot slot = LoadOne(Script(2, 40, 30, {Frame("image", "", "mask")}));
-    ShownShape shape;
+    FrameOnWindow shape;
     FrameWindow gone;
     DestroyWindow(gone.window.Hwnd());
     ApplyFrameToWindow(slot.media[0], slot.slot.frames[0], gone.window, 100, 100, shape);
-    EXPECT_EQ(shape.window, nullptr);
-    EXPECT_EQ(shape.media, nullptr);
+    EXPECT_FALSE(shape.shaped);
 }
 
 TEST_F(AnimationFrames, TheHostShowsTheCurrentFramesPictureAtTheShellsPosition)
@@ -334,7 +482,7 @@ TEST_F(AnimationFrames, TheHostShowsTheCurrentFramesPictureAtTheShellsPosition)
         host.UpdateSlot(1);
         const int32_t picture = frame == 2 ? 0 : frame; // frame 2 repeats frame 0
         ASSERT_NE(GetWindowRgn(shown.window.Hwnd(), windowShape), ERROR);
-        EXPECT_TRUE(EqualRgn(windowShape, slots[1].media[static_cast<size_t>(picture)].region.Handle()));
+        EXPECT_TRUE(EqualRgn(windowShape, slots[1].media[static_cast<size_t>(picture)].Shape()));
         RECT rect = {};
         GetWindowRect(shown.window.Hwnd(), &rect);
         EXPECT_EQ(rect.left, 120);

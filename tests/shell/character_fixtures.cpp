@@ -69,19 +69,19 @@ uint32_t CanvasAt(FrameMedia& media, int32_t x, int32_t y)
 
 bool InShape(const FrameMedia& media, int32_t x, int32_t y)
 {
-    return media.region.Handle() != nullptr && PtInRegion(media.region.Handle(), x, y);
+    return media.Shape() != nullptr && PtInRegion(media.Shape(), x, y);
 }
 
 bool ShapeIsEmpty(const FrameMedia& media)
 {
     RECT box = {};
-    return media.region.Handle() == nullptr || GetRgnBox(media.region.Handle(), &box) == NULLREGION;
+    return media.Shape() == nullptr || GetRgnBox(media.Shape(), &box) == NULLREGION;
 }
 
 bool WindowHasShape(HWND window, const FrameMedia& media)
 {
     HRGN windowShape = CreateRectRgn(0, 0, 0, 0);
-    const bool same = GetWindowRgn(window, windowShape) != ERROR && EqualRgn(windowShape, media.region.Handle());
+    const bool same = GetWindowRgn(window, windowShape) != ERROR && EqualRgn(windowShape, media.Shape());
     DeleteObject(windowShape);
     return same;
 }

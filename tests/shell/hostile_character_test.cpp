@@ -185,7 +185,7 @@ TEST_F(HostileCharacter, FramesPastTheComposedFrameBoundKeepTheirRecordsAndShowN
         ASSERT_EQ(loaded.media.size(), loaded.slot.frames.size());
         for (int i = 0; i < kDistinct; ++i) {
             const FrameMedia& media = loaded.media[static_cast<size_t>(i)];
-            EXPECT_EQ(media.region.Handle() != nullptr, media.surface.IsBuilt()) << i;
+            EXPECT_EQ(media.Shape() != nullptr, media.surface.IsBuilt()) << i;
             composed += media.surface.IsBuilt() ? 1 : 0;
         }
         EXPECT_EQ(loaded.slot.frames[kDistinct].aliasIndex, 0);
