@@ -270,7 +270,13 @@ void PaintShownFrame(WindowControl& window, const FrameOnWindow& shown)
         ::ValidateRect(hwnd, nullptr);
         return;
     }
-    if (shown.window == hwnd && shown.picture != nullptr && shown.picture->surface.IsBuilt())
+    if (ShowsPicture(window, shown))
         CopyCanvas(*shown.picture, window.DC.Hdc());
     window.DC.End();
+}
+
+bool ShowsPicture(const WindowControl& window, const FrameOnWindow& shown)
+{
+    return window.Hwnd() != nullptr && shown.window == window.Hwnd() && shown.picture != nullptr &&
+           shown.picture->surface.IsBuilt();
 }

@@ -179,3 +179,7 @@ void ApplyFrameToWindow(FrameMedia& media, const FrameInfo& frame, WindowControl
 // Answers WM_PAINT: copies the canvas of the frame shown into the part of
 // the window the system asks for (none before a frame was shown).
 void PaintShownFrame(WindowControl& window, const FrameOnWindow& shown);
+
+// Whether the window shows a frame with a picture: the window then has
+// the picture's size, and the picture covers it.
+bool ShowsPicture(const WindowControl& window, const FrameOnWindow& shown);

@@ -73,12 +73,19 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
             SaveSettingsAtExit();
         return 0;
     case WM_PAINT:
+        // Only the program's one window shows the character; another would
+        // be asked to paint again and again.
+        if (window != MainWindow.Hwnd())
+            return ::DefWindowProcA(window, message, wParam, lParam);
         Host.PaintWindow();
         return 0;
     case WM_ERASEBKGND:
-        // The picture covers the whole window: erasing would only flash the
-        // class brush over the character.
-        return 1;
+        // A picture on the window covers it whole: erasing would only flash
+        // the class brush over the character. Without one (no frame shown
+        // yet, or a slot without pictures) the brush is all there is.
+        if (window == MainWindow.Hwnd() && Host.PictureCoversWindow())
+            return 1;
+        return ::DefWindowProcA(window, message, wParam, lParam);
     case WM_SETCURSOR:
         ::SetCursor(::LoadCursorA(nullptr, IDC_ARROW));
         return 0;

@@ -152,3 +152,8 @@ void ShellHost::PaintWindow()
 {
     PaintShownFrame(window_, shown_);
 }
+
+bool ShellHost::PictureCoversWindow() const
+{
+    return ShowsPicture(window_, shown_);
+}

@@ -49,6 +49,8 @@ public:
 
     // Paints the frame on screen into the main window (WM_PAINT).
     void PaintWindow();
+    // Whether the main window shows a frame's picture, which covers it.
+    bool PictureCoversWindow() const;
 
 private:
     CharacterSlot* SlotAt(int32_t slot);

@@ -258,7 +258,10 @@ class EditionPainting : public testing::TestWithParam<PaintedEdition> {};
 
 // The settings dialog stops the timer, so no tick copies the picture while
 // it is open: only the window's own painting brings back what another
-// window uncovers, or what a paint request with erasing asks for.
+// window uncovers, or what was drawn over the window before a paint
+// request with erasing. (Wine keeps a copy of each window's pixels and
+// brings back from it what another window uncovers; what is drawn over the
+// window itself only the program can paint again.)
 TEST_P(EditionPainting, WhatIsUncoveredOrAskedForIsPaintedAgainWhileTheDialogIsOpen)
 {
     EditionProcess process(GetParam().program());
@@ -289,6 +292,16 @@ TEST_P(EditionPainting, WhatIsUncoveredOrAskedForIsPaintedAgainWhileTheDialogIsO
     EXPECT_EQ(DifferingPixels(process.Window(), rect, dialogRect, before, ScreenPixels(rect)), 0)
         << "uncovered, the character is whole again";
 
+    // Drawn over from outside, the window holds other pixels until the
+    // program paints it again.
+    HDC outside = GetDC(process.Window());
+    RECT client = {};
+    GetClientRect(process.Window(), &client);
+    FillRect(outside, &client, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    ReleaseDC(process.Window(), outside);
+    Sleep(300);
+    const POINT marker = OnScreen(rect, POINT{DemoMarker::kLeft, DemoMarker::kTop});
+    EXPECT_EQ(ScreenPixel(marker.x, marker.y), 0xFFFFFFu) << "drawn over";
     RedrawWindow(process.Window(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE);
     Sleep(500);
     EXPECT_EQ(DifferingPixels(process.Window(), rect, dialogRect, before, ScreenPixels(rect)), 0)

@@ -315,6 +315,48 @@ TEST_F(IvrelShell, TheSettingsDialogRestartsTheTimerAtTheNormalPeriodWhateverPla
     ExpectTheDialogToRestartTheTimerAtTheNormalPeriod({0, 3, 4, 7, 8});
 }
 
+// Through Ivrel's placement as through the shared one: a frame of the
+// shape the window has sets no region, even at another place and canvas
+// size; the frame on screen at its place is not copied again; and a paint
+// request gets the frame shown.
+TEST_F(IvrelShell, AFrameOfTheShapeTheWindowHasSetsNoRegionAndTheFrameOnScreenIsNotCopiedAgain)
+{
+    CharacterArchive archive({{"slot.ttp", Bytes({Record("image", "", "", 100000, 30, -10),
+                                                  Record("twin", "", "", 100000, 0, 0)})},
+                              {"image.bmz", Picture(100, 120, kBlue)},
+                              {"twin.bmz", Picture(100, 120, kRed)}});
+    CharacterLoader(archive.Path(), kMostLoadedBytes, kIvrelCharacterForm).LoadSlotScript(Slots[0], "slot.ttp");
+    ASSERT_EQ(Slots[0].media.size(), 2u);
+    EXPECT_EQ(Slots[0].media[1].region, Slots[0].media[0].region) << "one shape, found at load";
+    Shell.WindowX = 300;
+    Shell.WindowY = 200;
+    ShowFrame(0, 0);
+    Host.ShowWindow();
+    // A stand-in shape that no frame has: a show that set a region would
+    // replace it.
+    SetWindowRgn(Window(), CreateRectRgn(0, 0, 50, 50), TRUE);
+    ShowFrame(0, 1);
+    PumpMessagesAWhile();
+    const RECT rect = WindowRect(Window());
+    EXPECT_EQ(rect.left, 300);
+    EXPECT_EQ(rect.top, 200);
+    HRGN shape = CreateRectRgn(0, 0, 0, 0);
+    HRGN standIn = CreateRectRgn(0, 0, 50, 50);
+    ASSERT_NE(GetWindowRgn(Window(), shape), ERROR);
+    EXPECT_TRUE(EqualRgn(shape, standIn)) << "no region set";
+    DeleteObject(shape);
+    DeleteObject(standIn);
+    EXPECT_EQ(ScreenAt(305, 205), kRed) << "moved, its picture is copied";
+
+    Smear(Window(), kYellow);
+    ShowFrame(0, 1);
+    PumpMessagesAWhile();
+    EXPECT_EQ(ScreenAt(305, 205), kYellow) << "the frame on screen at its place is not copied again";
+    RedrawWindow(Window(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    PumpMessagesAWhile();
+    EXPECT_EQ(ScreenAt(305, 205), kRed) << "a paint request gets it";
+}
+
 // A shape the window did not take (no GDI handle left to copy it into) is
 // given again at the next show, through Ivrel's placement as through the
 // shared one; process-wide, so in a child of its own.

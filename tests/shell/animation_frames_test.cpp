@@ -243,39 +243,6 @@ public:
     WindowControl window;
 };
 
-void Pump()
-{
-    MSG message;
-    for (int i = 0; i < 20; ++i) {
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
-            DispatchMessageA(&message);
-        Sleep(10);
-    }
-}
-
-uint32_t ScreenAt(int32_t x, int32_t y)
-{
-    HDC screen = GetDC(nullptr);
-    const COLORREF colour = GetPixel(screen, x, y);
-    ReleaseDC(nullptr, screen);
-    return (GetRValue(colour) << 16) | (GetGValue(colour) << 8) | GetBValue(colour);
-}
-
-// Paints the whole window in one colour behind the program's back, as
-// another program's window would leave it.
-void Smear(HWND window, uint32_t rgb)
-{
-    HDC dc = GetDC(window);
-    RECT client = {};
-    GetClientRect(window, &client);
-    HBRUSH brush = CreateSolidBrush(RGB(rgb >> 16 & 0xFF, rgb >> 8 & 0xFF, rgb & 0xFF));
-    FillRect(dc, &client, brush);
-    DeleteObject(brush);
-    ReleaseDC(window, dc);
-}
-
-constexpr uint32_t kYellow = 0x00FFFF00;
-
 // The image's shape in another colour.
 std::vector<std::pair<std::string, std::string>> PicturesWithTwin()
 {
@@ -328,7 +295,7 @@ TEST_F(AnimationFrames, AFrameOfTheShapeTheWindowHasSetsNoRegionButShowsItsPictu
     HRGN expected = CreateRectRgn(0, 0, 30, 30);
     SetWindowRgn(hwnd, standIn, TRUE);
     ApplyFrameToWindow(slot.media[1], slot.slot.frames[1], shown.window, 200, 150, onWindow);
-    Pump();
+    PumpMessagesAWhile();
     HRGN windowShape = CreateRectRgn(0, 0, 0, 0);
     ASSERT_NE(GetWindowRgn(hwnd, windowShape), ERROR);
     EXPECT_TRUE(EqualRgn(windowShape, expected)) << "the twin's shape is the one the window was given";
@@ -348,18 +315,18 @@ TEST_F(AnimationFrames, TheFrameOnScreenAtItsPlaceIsNotCopiedAgain)
     HWND hwnd = shown.window.Hwnd();
     FrameOnWindow onWindow;
     ApplyFrameToWindow(slot.media[0], slot.slot.frames[0], shown.window, 200, 150, onWindow);
-    Pump();
+    PumpMessagesAWhile();
     EXPECT_EQ(ScreenAt(200 + 5, 150 + 5), kBlue);
     Smear(hwnd, kYellow);
-    Pump();
+    PumpMessagesAWhile();
     ASSERT_EQ(ScreenAt(200 + 5, 150 + 5), kYellow);
 
     ApplyFrameToWindow(slot.media[0], slot.slot.frames[0], shown.window, 200, 150, onWindow);
-    Pump();
+    PumpMessagesAWhile();
     EXPECT_EQ(ScreenAt(200 + 5, 150 + 5), kYellow) << "nothing copied";
 
     ApplyFrameToWindow(slot.media[0], slot.slot.frames[0], shown.window, 210, 150, onWindow);
-    Pump();
+    PumpMessagesAWhile();
     EXPECT_EQ(ScreenAt(210 + 5, 150 + 5), kBlue) << "moved, the picture is copied";
 }
 
@@ -381,11 +348,11 @@ TEST_F(AnimationFrames, PaintingCopiesTheFrameShown)
     for (size_t frame : {size_t{0}, size_t{1}}) {
         SCOPED_TRACE(frame);
         ApplyFrameToWindow(slot.media[frame], slot.slot.frames[frame], shown.window, 200, 150, onWindow);
-        Pump();
+        PumpMessagesAWhile();
         Smear(hwnd, kYellow);
         InvalidateRect(hwnd, nullptr, TRUE);
         UpdateWindow(hwnd);
-        Pump();
+        PumpMessagesAWhile();
         EXPECT_FALSE(GetUpdateRect(hwnd, &update, FALSE));
         EXPECT_EQ(ScreenAt(200 + 5, 150 + 5), frame == 0 ? kBlue : kRed) << "the frame shown, painted again";
     }
@@ -402,7 +369,7 @@ TEST_F(AnimationFrames, ShowingAFrameShapesMovesAndPaintsTheWindow)
 
     FrameOnWindow shape;
     ApplyFrameToWindow(slot.media[0], slot.slot.frames[0], shown.window, 200, 150, shape);
-    Pump();
+    PumpMessagesAWhile();
     RECT rect = {};
     GetWindowRect(shown.window.Hwnd(), &rect);
     EXPECT_EQ(rect.left, 200);

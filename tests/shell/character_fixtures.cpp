@@ -85,3 +85,32 @@ bool WindowHasShape(HWND window, const FrameMedia& media)
     DeleteObject(windowShape);
     return same;
 }
+
+void PumpMessagesAWhile()
+{
+    for (int i = 0; i < 20; ++i) {
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageA(&message);
+        Sleep(10);
+    }
+}
+
+uint32_t ScreenAt(int32_t x, int32_t y)
+{
+    HDC screen = GetDC(nullptr);
+    const COLORREF colour = GetPixel(screen, x, y);
+    ReleaseDC(nullptr, screen);
+    return (GetRValue(colour) << 16) | (GetGValue(colour) << 8) | GetBValue(colour);
+}
+
+void Smear(HWND window, uint32_t rgb)
+{
+    HDC dc = GetDC(window);
+    RECT client = {};
+    GetClientRect(window, &client);
+    HBRUSH brush = CreateSolidBrush(RGB(rgb >> 16 & 0xFF, rgb >> 8 & 0xFF, rgb & 0xFF));
+    FillRect(dc, &client, brush);
+    DeleteObject(brush);
+    ReleaseDC(window, dc);
+}

@@ -17,6 +17,7 @@ constexpr uint32_t kKey = 0x0000FF00;
 constexpr uint32_t kRed = 0x00FF0000;
 constexpr uint32_t kBlue = 0x000000FF;
 constexpr uint32_t kWhite = 0x00FFFFFF;
+constexpr uint32_t kYellow = 0x00FFFF00;
 
 // A .bmp image of one colour, with keyArea (picture coordinates) in the key
 // colour.
@@ -54,3 +55,12 @@ bool InShape(const FrameMedia& media, int32_t x, int32_t y);
 bool ShapeIsEmpty(const FrameMedia& media);
 // The window has exactly the frame's shape.
 bool WindowHasShape(HWND window, const FrameMedia& media);
+
+// Lets the thread's windows handle their messages for 200 ms, as the
+// program's loop would, and the X server catch up.
+void PumpMessagesAWhile();
+// A screen pixel as 0x00RRGGBB.
+uint32_t ScreenAt(int32_t x, int32_t y);
+// Paints the window's whole client area in one colour (0x00RRGGBB) behind
+// its program's back, as another window would leave it.
+void Smear(HWND window, uint32_t rgb);

@@ -135,6 +135,52 @@ TEST_F(MainWindowTest, TheFirstTickShowsTheCurrentFrameAtTheShellsPosition)
     MainWindow.Timer.Set(0);
 }
 
+// A paint request of the system, with erasing, answered at once; then the
+// screen pixel at (5, 5) of the window.
+uint32_t RepaintedCorner(HWND window)
+{
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    PumpMessagesAWhile();
+    RECT rect = {};
+    GetWindowRect(window, &rect);
+    return ScreenAt(rect.left + 5, rect.top + 5);
+}
+
+// Between ticks only the window's own painting restores the picture: what
+// the system asks for gets the frame shown, and erasing paints nothing over
+// it.
+TEST_F(MainWindowTest, APaintRequestGetsTheFrameShown)
+{
+    CharacterArchive archive({{"slot.ttp", Script(2, 60, 40, {Frame("body", "", "")})},
+                              {"body.bmz", Picture(20, 20, kBlue)}});
+    Slots[0] = CharacterSlot();
+    LoadSlotScript(Slots[0], archive.Path(), "slot.ttp");
+    Engine.StartUp();
+    SendMessageA(Window(), WM_TIMER, 1, 0);
+    MainWindow.Timer.Set(0);
+    PumpMessagesAWhile();
+    EXPECT_EQ(ScreenAt(Shell.WindowX + 5, Shell.WindowY + 5), kBlue) << "the first tick shows the frame";
+    Smear(Window(), kYellow);
+    PumpMessagesAWhile();
+    ASSERT_EQ(ScreenAt(Shell.WindowX + 5, Shell.WindowY + 5), kYellow);
+    EXPECT_EQ(RepaintedCorner(Window()), kBlue);
+}
+
+// A slot without pictures leaves the window as Windows has it: the class
+// brush (black), not whatever was there before.
+TEST_F(MainWindowTest, WithoutAPictureShownAPaintRequestGetsTheClassBrush)
+{
+    Slots[0] = CharacterSlot();
+    SetWindowRgn(Window(), nullptr, TRUE);
+    Engine.StartUp();
+    SendMessageA(Window(), WM_TIMER, 1, 0);
+    MainWindow.Timer.Set(0);
+    ASSERT_TRUE(IsWindowVisible(Window()));
+    PumpMessagesAWhile();
+    Smear(Window(), kYellow);
+    EXPECT_EQ(RepaintedCorner(Window()), 0u);
+}
+
 TEST_F(MainWindowTest, TheLeftButtonClicksOrDragsTheCharacter)
 {
     struct Step {
