@@ -59,10 +59,11 @@ struct CharacterSlot {
 constexpr uint64_t kMostLoadedBytes = uint64_t{1} << 30;
 
 // How many frames a loader composes for a character: each holds a DIB
-// section, a memory DC and a region (three GDI objects, however small the
-// frame), and Windows gives a process 10,000 GDI objects, after which no
-// dialog or message box opens. A damaged archive of many tiny frames that
-// differ stays far below the byte budget and would reach that quota.
+// section and a memory DC, and a region unless its shape is an earlier
+// frame's (up to three GDI objects, however small the frame), and Windows
+// gives a process 10,000 GDI objects, after which no dialog or message box
+// opens. A damaged archive of many tiny frames that differ stays far below
+// the byte budget and would reach that quota.
 constexpr int32_t kMostComposedFrames = 2000;
 
 // How a character's animations are stored and composed: the reader of its
