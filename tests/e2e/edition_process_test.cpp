@@ -281,16 +281,22 @@ TEST_P(EditionPainting, WhatIsUncoveredOrAskedForIsPaintedAgainWhileTheDialogIsO
     GetWindowRect(dialog, &dialogRect);
     const RECT rect = process.WindowRect();
     const std::vector<uint32_t> before = ScreenPixels(rect);
+    // The pixels the system shows only when it gets to them: waited for,
+    // the last count kept for the message.
+    int differing = 0;
+    const auto whole = [&] {
+        differing = DifferingPixels(process.Window(), rect, dialogRect, before, ScreenPixels(rect));
+        return differing == 0;
+    };
+    const POINT marker = OnScreen(rect, POINT{DemoMarker::kLeft, DemoMarker::kTop});
+    const auto markerWhite = [&] { return ScreenPixel(marker.x, marker.y) == 0xFFFFFFu; };
 
     {
         CoveringWindow cover(rect);
         ASSERT_NE(cover.Handle(), nullptr);
-        const POINT marker = OnScreen(rect, POINT{DemoMarker::kLeft, DemoMarker::kTop});
-        EXPECT_EQ(ScreenPixel(marker.x, marker.y), 0xFFFFFFu) << "covered";
+        EXPECT_TRUE(WaitUntil(markerWhite, 3000)) << "covered";
     }
-    Sleep(300);
-    EXPECT_EQ(DifferingPixels(process.Window(), rect, dialogRect, before, ScreenPixels(rect)), 0)
-        << "uncovered, the character is whole again";
+    EXPECT_TRUE(WaitUntil(whole, 5000)) << "uncovered, the character is whole again; " << differing << " pixels differ";
 
     // Drawn over from outside, the window holds other pixels until the
     // program paints it again.
@@ -299,13 +305,10 @@ TEST_P(EditionPainting, WhatIsUncoveredOrAskedForIsPaintedAgainWhileTheDialogIsO
     GetClientRect(process.Window(), &client);
     FillRect(outside, &client, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     ReleaseDC(process.Window(), outside);
-    Sleep(300);
-    const POINT marker = OnScreen(rect, POINT{DemoMarker::kLeft, DemoMarker::kTop});
-    EXPECT_EQ(ScreenPixel(marker.x, marker.y), 0xFFFFFFu) << "drawn over";
+    ASSERT_TRUE(WaitUntil(markerWhite, 3000)) << "drawn over";
     RedrawWindow(process.Window(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE);
-    Sleep(500);
-    EXPECT_EQ(DifferingPixels(process.Window(), rect, dialogRect, before, ScreenPixels(rect)), 0)
-        << "erased and painted on request, the character is whole";
+    EXPECT_TRUE(WaitUntil(whole, 5000)) << "erased and painted on request, the character is whole; " << differing
+                                        << " pixels differ";
     PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
 }
 
