@@ -30,17 +30,7 @@ struct World : BehaviourWorld {
         engine.StampClocks();
         host.events.clear();
     }
-    void ClickAndTick(int32_t x, int32_t y, uint32_t now)
-    {
-        ClickAt(x, y);
-        TickAt(now);
-    }
 };
-
-std::string Armed(int32_t action)
-{
-    return "restart " + std::to_string(action) + " armed";
-}
 
 TEST(IvrelRules, StartUpSetsTheTimerAndTheClocksAndRestartsNoSlot)
 {
@@ -54,38 +44,19 @@ TEST(IvrelRules, StartUpSetsTheTimerAndTheClocksAndRestartsNoSlot)
     EXPECT_EQ(world.state.LastLocalTime.wHour, 7);
 }
 
+// Neither 3 nor 4 walks: no timer change, the window stays.
 TEST(IvrelRules, TheFirstIdlePickComesMoreThanThirtySecondsAfterStartUpFromOneToFour)
 {
-    struct Case {
-        std::vector<int32_t> draws;
-        int32_t action;
-        std::vector<std::string> requests;
-    };
-    const Case cases[] = {
-        {{2}, 2, {kIdleDraw}},
-        {{3}, 3, {kIdleDraw}},
-        {{4}, 4, {kIdleDraw}},
-        // A 1 is one of its two forms.
-        {{1, 50}, 1, {kIdleDraw, kPairDraw}},
-        {{1, 49}, 24, {kIdleDraw, kPairDraw}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.action);
-        World world;
-        world.host.draws.assign(c.draws.begin(), c.draws.end());
-        world.TickAt(kStart + 30000);
-        EXPECT_THAT(world.host.drawRequests, IsEmpty());
-        EXPECT_EQ(world.state.CurrentAction, 0);
-
-        world.TickAt(kStart + 30001);
-        EXPECT_EQ(world.host.drawRequests, c.requests);
-        EXPECT_EQ(world.state.CurrentAction, c.action);
-        EXPECT_EQ(world.state.ActionClock, kStart + 30001);
-        // Neither 3 nor 4 walks: no timer change, the window stays.
-        EXPECT_THAT(world.host.Changes(), ElementsAre(Armed(0), Armed(c.action)));
-        EXPECT_EQ(world.state.WindowX, 0);
-        EXPECT_EQ(world.state.WindowY, 0);
-    }
+    ExpectIdlePicks<World>(
+        {
+            {{2}, 2, {kIdleDraw}},
+            {{3}, 3, {kIdleDraw}},
+            {{4}, 4, {kIdleDraw}},
+            // A 1 is one of its two forms.
+            {{1, 50}, 1, {kIdleDraw, kPairDraw}},
+            {{1, 49}, 24, {kIdleDraw, kPairDraw}},
+        },
+        30000, kStart);
 }
 
 // Only the press's height counts: the upper band is 0 to 114, the lower one

@@ -35,34 +35,14 @@ struct World : BehaviourWorld {
         engine.StartUp();
         host.events.clear();
     }
-    void ClickAndTick(int32_t x, int32_t y, uint32_t now)
-    {
-        ClickAt(x, y);
-        TickAt(now);
-    }
 };
-
-std::string Armed(int32_t action)
-{
-    return "restart " + std::to_string(action) + " armed";
-}
 
 TEST(PelmoRules, IdlePickComesAfterMoreThanThirtySecondsFromOneToFive)
 {
-    for (int32_t draw : {1, 2, 3, 5}) {
-        SCOPED_TRACE(draw);
-        World world;
-        world.host.draws = {draw};
-        world.TickAt(kStart + 30000);
-        EXPECT_THAT(world.host.drawRequests, IsEmpty());
-        EXPECT_EQ(world.state.CurrentAction, 0);
-
-        world.TickAt(kStart + 30001);
-        EXPECT_THAT(world.host.drawRequests, ElementsAre("picker 0 from 1 to 5"));
-        EXPECT_EQ(world.state.CurrentAction, draw);
-        EXPECT_EQ(world.state.ActionClock, kStart + 30001);
-        EXPECT_THAT(world.host.Changes(), ElementsAre(Armed(0), Armed(draw)));
-    }
+    std::vector<IdlePick> picks;
+    for (int32_t draw : {1, 2, 3, 5})
+        picks.push_back({{draw}, draw, {"picker 0 from 1 to 5"}});
+    ExpectIdlePicks<World>(picks, 30000, kStart);
 }
 
 TEST(PelmoRules, AnIdleDrawOfFourIsDrawnAgain)

@@ -30,48 +30,21 @@ struct World : BehaviourWorld {
         engine.StartUp();
         host.events.clear();
     }
-    void ClickAndTick(int32_t x, int32_t y, uint32_t now)
-    {
-        ClickAt(x, y);
-        TickAt(now);
-    }
 };
-
-std::string Armed(int32_t action)
-{
-    return "restart " + std::to_string(action) + " armed";
-}
 
 TEST(SorlunRules, IdlePickComesAfterMoreThanThirtySecondsAndIsNeverThree)
 {
-    struct Case {
-        std::vector<int32_t> draws;
-        int32_t action;
-        std::vector<std::string> requests;
-    };
-    const Case cases[] = {
-        {{1}, 1, {kIdleDraw}},
-        {{2}, 2, {kIdleDraw}},
-        {{5}, 5, {kIdleDraw}},
-        {{3, 3, 1}, 1, {kIdleDraw, kIdleDraw, kIdleDraw}}, // 3 is drawn again
-        {{4, 50}, 4, {kIdleDraw, kPairDraw}},             // 4 becomes 4 or 29
-        {{4, 49}, 29, {kIdleDraw, kPairDraw}},
-        {{3, 4, 99}, 4, {kIdleDraw, kIdleDraw, kPairDraw}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << "first draw " << c.draws.front() << ", gives " << c.action);
-        World world;
-        world.host.draws.assign(c.draws.begin(), c.draws.end());
-        world.TickAt(kStart + 30000);
-        EXPECT_THAT(world.host.drawRequests, IsEmpty());
-        EXPECT_EQ(world.state.CurrentAction, 0);
-
-        world.TickAt(kStart + 30001);
-        EXPECT_EQ(world.host.drawRequests, c.requests);
-        EXPECT_EQ(world.state.CurrentAction, c.action);
-        EXPECT_EQ(world.state.ActionClock, kStart + 30001);
-        EXPECT_THAT(world.host.Changes(), ElementsAre(Armed(0), Armed(c.action)));
-    }
+    ExpectIdlePicks<World>(
+        {
+            {{1}, 1, {kIdleDraw}},
+            {{2}, 2, {kIdleDraw}},
+            {{5}, 5, {kIdleDraw}},
+            {{3, 3, 1}, 1, {kIdleDraw, kIdleDraw, kIdleDraw}}, // 3 is drawn again
+            {{4, 50}, 4, {kIdleDraw, kPairDraw}},             // 4 becomes 4 or 29
+            {{4, 49}, 29, {kIdleDraw, kPairDraw}},
+            {{3, 4, 99}, 4, {kIdleDraw, kIdleDraw, kPairDraw}},
+        },
+        30000, kStart);
 }
 
 // The areas are tried right upper, right lower, left upper, left lower;

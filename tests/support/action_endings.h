@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/behaviour_parameters.h"
+#include "tests/support/fake_behaviour_host.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -42,7 +43,7 @@ void ExpectActionEndings(const std::vector<ActionEnding>& rows, POINT click, uin
                 timed.TickAt(last + 1);
                 EXPECT_EQ(timed.state.CurrentAction, 0);
                 EXPECT_EQ(timed.state.ActionClock, last + 1);
-                EXPECT_THAT(timed.host.Changes(), ElementsAre("restart 0 armed"));
+                EXPECT_THAT(timed.host.Changes(), ElementsAre(Armed(0)));
             }
 
             World clicked;
@@ -52,6 +53,41 @@ void ExpectActionEndings(const std::vector<ActionEnding>& rows, POINT click, uin
             EXPECT_EQ(clicked.state.CurrentAction, row.endedByClick ? 0 : action) << "after a click";
             EXPECT_THAT(clicked.host.drawRequests, ::testing::IsEmpty()) << "a click draws nothing outside idle";
         }
+    }
+}
+
+// One idle pick: the draws the host gives, the action they start and the
+// draw requests they take.
+struct IdlePick {
+    std::vector<int32_t> draws;
+    int32_t action;
+    std::vector<std::string> requests;
+};
+
+// Each pick on a fresh world started at begun: nothing is drawn at exactly
+// the idle time-out; 1 ms later the draws start the action with both the
+// idle slot and the action's restarted armed, no timer change and the
+// window where it was.
+template <typename World>
+void ExpectIdlePicks(const std::vector<IdlePick>& picks, uint32_t idleTimeoutMs, uint32_t begun)
+{
+    using ::testing::ElementsAre;
+    for (const IdlePick& pick : picks) {
+        SCOPED_TRACE(testing::Message() << "first draw " << pick.draws.front() << ", gives " << pick.action);
+        World world;
+        const POINT window{world.state.WindowX, world.state.WindowY};
+        world.host.draws.assign(pick.draws.begin(), pick.draws.end());
+        world.TickAt(begun + idleTimeoutMs);
+        EXPECT_THAT(world.host.drawRequests, ::testing::IsEmpty());
+        EXPECT_EQ(world.state.CurrentAction, 0);
+
+        world.TickAt(begun + idleTimeoutMs + 1);
+        EXPECT_EQ(world.host.drawRequests, pick.requests);
+        EXPECT_EQ(world.state.CurrentAction, pick.action);
+        EXPECT_EQ(world.state.ActionClock, begun + idleTimeoutMs + 1);
+        EXPECT_THAT(world.host.Changes(), ElementsAre(Armed(0), Armed(pick.action)));
+        EXPECT_EQ(world.state.WindowX, window.x);
+        EXPECT_EQ(world.state.WindowY, window.y);
     }
 }
 
@@ -85,7 +121,7 @@ void ExpectEndsIntoAPick(int32_t action, uint32_t timeoutMs, ActionPair pair, PO
         EXPECT_EQ(world.state.CurrentAction, c.next);
         EXPECT_EQ(world.state.ActionClock, end);
         EXPECT_THAT(world.host.drawRequests, ElementsAre("picker 1 from 0 to 99"));
-        EXPECT_THAT(world.host.Changes(), ElementsAre("restart " + std::to_string(c.next) + " armed"));
+        EXPECT_THAT(world.host.Changes(), ElementsAre(Armed(c.next)));
     }
 }
 
@@ -107,7 +143,7 @@ void ExpectHourChimes(int32_t chimeBase, const std::vector<int32_t>& playing, ui
             world.TickAt(begun + 10);
             EXPECT_EQ(world.state.CurrentAction, chime);
             EXPECT_EQ(world.state.LastLocalTime.wHour, hour);
-            EXPECT_THAT(world.host.Changes(), ElementsAre("restart " + std::to_string(chime) + " armed"));
+            EXPECT_THAT(world.host.Changes(), ElementsAre(Armed(chime)));
         }
     }
 }

@@ -101,6 +101,12 @@ public:
 };
 
 // An engine ticking by one edition's behaviour on a fake host, with the
+// The change a restart of that slot with its sounds armed records.
+inline std::string Armed(int32_t action)
+{
+    return "restart " + std::to_string(action) + " armed";
+}
+
 // parameters copied so that a test may change them.
 struct BehaviourWorld {
     ShellState state;
@@ -122,6 +128,12 @@ struct BehaviourWorld {
         state.ClickPoint = POINT{x, y};
         state.Clicked = true;
     }
+    void ClickAndTick(int32_t x, int32_t y, uint32_t now)
+    {
+        ClickAt(x, y);
+        TickAt(now);
+    }
+    void ClickAndTick(POINT at, uint32_t now) { ClickAndTick(at.x, at.y, now); }
     // For tests of other rules: the idle time-out never passes.
     void NoIdlePicks() { parameters.idleTimeoutMs = std::numeric_limits<uint32_t>::max(); }
     // Starts an action as the engine does, then forgets what that recorded.
