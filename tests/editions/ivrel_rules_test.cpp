@@ -102,51 +102,8 @@ TEST(IvrelRules, AClickWhileIdleIsToldApartByItsHeightAlone)
 
 TEST(IvrelRules, TheThirdLowerClickFromIdlePlaysSevenAndTheCountStartsOver)
 {
-    World world;
-    uint32_t now = kStart;
-    const auto lower = [&](int32_t draw) {
-        world.host.draws = {draw};
-        world.host.drawRequests.clear();
-        world.host.events.clear();
-        world.ClickAndTick(40, 130, now += 10);
-    };
-    const auto backToIdle = [&] {
-        world.TickAt(now += 5001);
-        ASSERT_EQ(world.state.CurrentAction, 0);
-    };
-
-    lower(50);
-    EXPECT_EQ(world.state.CurrentAction, 6);
-    EXPECT_EQ(world.state.ClickCount, 1);
-    lower(0);
-    EXPECT_EQ(world.state.CurrentAction, 6) << "a click does not end the reaction";
-    EXPECT_EQ(world.state.ClickCount, 1) << "nor is it counted";
-    backToIdle();
-
-    world.ClickAndTick(40, 50, now += 10);
-    EXPECT_EQ(world.state.CurrentAction, 5);
-    EXPECT_EQ(world.state.ClickCount, 1) << "an upper click is not counted";
-    backToIdle();
-
-    lower(49);
-    EXPECT_EQ(world.state.CurrentAction, 22);
-    EXPECT_EQ(world.state.ClickCount, 2);
-    backToIdle();
-
-    lower(50);
-    EXPECT_EQ(world.state.CurrentAction, 7);
-    EXPECT_EQ(world.state.ClickCount, 0);
-    EXPECT_THAT(world.host.drawRequests, ElementsAre(kPairDraw)) << "the pair is drawn all the same";
-    EXPECT_THAT(world.host.Changes(), ElementsAre(Armed(0), Armed(7)));
-
-    world.host.drawRequests.clear();
-    lower(0);
-    EXPECT_EQ(world.state.CurrentAction, 0) << "a click ends 7";
-    EXPECT_EQ(world.state.ClickCount, 0) << "and is not counted";
-    EXPECT_THAT(world.host.drawRequests, IsEmpty());
-    lower(49);
-    EXPECT_EQ(world.state.CurrentAction, 22) << "the count starts over";
-    EXPECT_EQ(world.state.ClickCount, 1);
+    // An upper click (5) is not counted.
+    ExpectEveryThirdClick<World>(POINT{40, 130}, ActionPair{6, 22}, 5000, {{{40, 50}, 0, 5, 5000}}, 7, kStart);
 }
 
 TEST(IvrelRules, AClickBeatsAnIdlePickOfTheSameTick)

@@ -102,51 +102,8 @@ TEST(PelmoRules, ClickAreasAndTheirBorders)
 
 TEST(PelmoRules, EveryThirdClickOnBWhileIdleJumps)
 {
-    World world;
-    uint32_t now = kStart;
-    const auto clickB = [&] { world.ClickAndTick(200, 240, now += 10); };
-
-    world.host.draws = {50};
-    clickB();
-    EXPECT_EQ(world.state.CurrentAction, 9);
-    EXPECT_EQ(world.state.ClickCount, 1);
-
-    clickB();
-    EXPECT_EQ(world.state.CurrentAction, 9) << "a click does not end the reaction";
-    EXPECT_EQ(world.state.ClickCount, 1) << "nor is it counted";
-    world.TickAt(now += 5001);
-    ASSERT_EQ(world.state.CurrentAction, 0);
-
-    world.host.draws = {0};
-    world.ClickAndTick(200, 150, now += 10);
-    EXPECT_EQ(world.state.CurrentAction, 8);
-    EXPECT_EQ(world.state.ClickCount, 1) << "a click on A is not counted";
-    world.TickAt(now += 7001);
-    ASSERT_EQ(world.state.CurrentAction, 0);
-
-    world.host.draws = {49};
-    clickB();
-    EXPECT_EQ(world.state.CurrentAction, 10);
-    EXPECT_EQ(world.state.ClickCount, 2);
-    world.TickAt(now += 5001);
-    ASSERT_EQ(world.state.CurrentAction, 0);
-
-    world.host.draws = {50};
-    world.host.drawRequests.clear();
-    world.host.events.clear();
-    clickB();
-    EXPECT_EQ(world.state.CurrentAction, 11);
-    EXPECT_EQ(world.state.ClickCount, 0);
-    EXPECT_THAT(world.host.drawRequests, ElementsAre(kPairDraw)) << "the pair is drawn all the same";
-    EXPECT_THAT(world.host.Changes(), ElementsAre(Armed(0), Armed(11)));
-
-    clickB();
-    EXPECT_EQ(world.state.CurrentAction, 0) << "a click ends the jump";
-    EXPECT_EQ(world.state.ClickCount, 0) << "and is not counted";
-    world.host.draws = {49};
-    clickB();
-    EXPECT_EQ(world.state.CurrentAction, 10) << "the count starts over";
-    EXPECT_EQ(world.state.ClickCount, 1);
+    // A click on A (8 with the draw 0) is not counted.
+    ExpectEveryThirdClick<World>(POINT{200, 240}, ActionPair{9, 10}, 5000, {{{200, 150}, 0, 8, 7000}}, 11, kStart);
 }
 
 TEST(PelmoRules, AClickBeatsAnIdlePickOfTheSameTick)

@@ -102,53 +102,11 @@ TEST(SorlunRules, ClickAreasInTheirOrderAndTheirBorders)
 
 TEST(SorlunRules, TheThirdLeftLowerClickFromIdlePlaysTwelve)
 {
-    World world;
-    uint32_t now = kStart;
-    const auto clickLeftLower = [&] { world.ClickAndTick(200, 220, now += 10); };
-
-    world.host.draws = {50};
-    clickLeftLower();
-    EXPECT_EQ(world.state.CurrentAction, 10);
-    EXPECT_EQ(world.state.ClickCount, 1);
-    clickLeftLower();
-    EXPECT_EQ(world.state.CurrentAction, 10) << "a click does not end the reaction";
-    EXPECT_EQ(world.state.ClickCount, 1) << "nor is it counted";
-    world.TickAt(now += 5001);
-    ASSERT_EQ(world.state.CurrentAction, 0);
-
-    // Clicks on the other areas are not counted.
-    for (const POINT other : {POINT{200, 150}, POINT{320, 150}, POINT{320, 220}}) {
-        world.host.draws = {50};
-        world.ClickAndTick(other.x, other.y, now += 10);
-        EXPECT_NE(world.state.CurrentAction, 0);
-        EXPECT_EQ(world.state.ClickCount, 1);
-        world.TickAt(now += 5001);
-        ASSERT_EQ(world.state.CurrentAction, 0);
-    }
-
-    world.host.draws = {49};
-    clickLeftLower();
-    EXPECT_EQ(world.state.CurrentAction, 11);
-    EXPECT_EQ(world.state.ClickCount, 2);
-    world.TickAt(now += 5001);
-    ASSERT_EQ(world.state.CurrentAction, 0);
-
-    world.host.draws = {50};
-    world.host.drawRequests.clear();
-    world.host.events.clear();
-    clickLeftLower();
-    EXPECT_EQ(world.state.CurrentAction, 12);
-    EXPECT_EQ(world.state.ClickCount, 0);
-    EXPECT_THAT(world.host.drawRequests, ElementsAre(kPairDraw)) << "the pair is drawn all the same";
-    EXPECT_THAT(world.host.Changes(), ElementsAre(Armed(0), Armed(12)));
-
-    clickLeftLower();
-    EXPECT_EQ(world.state.CurrentAction, 0) << "a click ends 12";
-    EXPECT_EQ(world.state.ClickCount, 0) << "and is not counted";
-    world.host.draws = {49};
-    clickLeftLower();
-    EXPECT_EQ(world.state.CurrentAction, 11) << "the count starts over";
-    EXPECT_EQ(world.state.ClickCount, 1);
+    // Clicks on the other areas are not counted: left upper, right upper,
+    // right lower.
+    ExpectEveryThirdClick<World>(POINT{200, 220}, ActionPair{10, 11}, 5000,
+                                 {{{200, 150}, 50, 8, 5000}, {{320, 150}, 50, 6, 5000}, {{320, 220}, 50, 7, 5000}}, 12,
+                                 kStart);
 }
 
 TEST(SorlunRules, AClickBeatsAnIdlePickOfTheSameTick)

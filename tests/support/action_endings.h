@@ -91,6 +91,77 @@ void ExpectIdlePicks(const std::vector<IdlePick>& picks, uint32_t idleTimeoutMs,
     }
 }
 
+// A click while idle that starts a reaction but does not count toward the
+// third: where it lands, the pair's draw it is given, the reaction it starts
+// and how long that lasts.
+struct UncountedClick {
+    POINT at;
+    int32_t draw;
+    int32_t action;
+    uint32_t lastsMs;
+};
+
+// Every third counted click from idle, on a fresh world started at begun.
+// Clicks at counted give reactions.first (draw 50) or reactions.second (draw
+// 49), each over after reactionMs; a click during a reaction neither ends it
+// nor counts, and the uncounted clicks do not count either. The third
+// counted click draws the pair all the same, plays third and sets the count
+// back to 0; a click ends third, uncounted and drawing nothing, and the
+// count starts over.
+template <typename World>
+void ExpectEveryThirdClick(POINT counted, ActionPair reactions, uint32_t reactionMs,
+                           const std::vector<UncountedClick>& uncounted, int32_t third, uint32_t begun)
+{
+    using ::testing::ElementsAre;
+    World world;
+    uint32_t now = begun;
+    const auto click = [&](POINT at, int32_t draw) {
+        world.host.draws = {draw};
+        world.host.drawRequests.clear();
+        world.host.events.clear();
+        world.ClickAndTick(at, now += 10);
+    };
+    const auto backToIdle = [&](uint32_t lastsMs) {
+        world.TickAt(now += lastsMs + 1);
+        EXPECT_EQ(world.state.CurrentAction, 0) << "over after " << lastsMs << " ms";
+    };
+
+    click(counted, 50);
+    EXPECT_EQ(world.state.CurrentAction, reactions.first);
+    EXPECT_EQ(world.state.ClickCount, 1);
+    click(counted, 0);
+    EXPECT_EQ(world.state.CurrentAction, reactions.first) << "a click does not end the reaction";
+    EXPECT_EQ(world.state.ClickCount, 1) << "nor is it counted";
+    backToIdle(reactionMs);
+
+    for (const UncountedClick& other : uncounted) {
+        SCOPED_TRACE(testing::Message() << "a click at (" << other.at.x << ", " << other.at.y << ")");
+        click(other.at, other.draw);
+        EXPECT_EQ(world.state.CurrentAction, other.action);
+        EXPECT_EQ(world.state.ClickCount, 1) << "is not counted";
+        backToIdle(other.lastsMs);
+    }
+
+    click(counted, 49);
+    EXPECT_EQ(world.state.CurrentAction, reactions.second);
+    EXPECT_EQ(world.state.ClickCount, 2);
+    backToIdle(reactionMs);
+
+    click(counted, 50);
+    EXPECT_EQ(world.state.CurrentAction, third);
+    EXPECT_EQ(world.state.ClickCount, 0);
+    EXPECT_THAT(world.host.drawRequests, ElementsAre("picker 1 from 0 to 99")) << "the pair is drawn all the same";
+    EXPECT_THAT(world.host.Changes(), ElementsAre(Armed(0), Armed(third)));
+
+    click(counted, 0);
+    EXPECT_EQ(world.state.CurrentAction, 0) << "a click ends " << third;
+    EXPECT_EQ(world.state.ClickCount, 0) << "and is not counted";
+    EXPECT_THAT(world.host.drawRequests, ::testing::IsEmpty());
+    click(counted, 49);
+    EXPECT_EQ(world.state.CurrentAction, reactions.second) << "the count starts over";
+    EXPECT_EQ(world.state.ClickCount, 1);
+}
+
 // An action that ends after timeoutMs or at a click into PickOneOfTwo(pair):
 // started at begun, on fresh worlds, each end with each draw. A click is
 // made at click.
