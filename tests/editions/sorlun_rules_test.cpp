@@ -222,23 +222,7 @@ TEST(SorlunRules, TwentyFiveAndTwentySixHoldBackTheChimeAndTheMailCheck)
 
 TEST(SorlunRules, NewMailPicksTwentySixOrTwentySeven)
 {
-    for (const auto& [draw, action] : {std::pair{50, 26}, std::pair{49, 27}}) {
-        SCOPED_TRACE(draw);
-        World world;
-        world.NoIdlePicks();
-        world.host.settings.mailCheckOn = true;
-        world.host.mailboxes = {{3, 1000}, {3, 1000}};
-        world.host.draws = {draw};
-        world.TickAt(kStart + 60000);
-        EXPECT_EQ(world.host.mailChecks, 0) << "not before more than a period";
-        world.TickAt(kStart + 60001);
-        EXPECT_EQ(world.state.CurrentAction, action);
-        EXPECT_THAT(world.host.drawRequests, ElementsAre(kPairDraw));
-        world.Start(0, kStart + 60002);
-        world.TickAt(kStart + 120002);
-        EXPECT_EQ(world.host.mailChecks, 2);
-        EXPECT_EQ(world.state.CurrentAction, 0) << "the same mailbox is not announced again";
-    }
+    ExpectNewMailPicksOneOfTwo<World>(ActionPair{26, 27}, 60000, kStart);
 }
 
 // The clocks are 32-bit stamps of a millisecond clock that wraps about

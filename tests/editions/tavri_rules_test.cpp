@@ -399,21 +399,7 @@ TEST(TavriRules, AlarmActionsHoldBackTheChimeAndTheMailCheck)
 
 TEST(TavriRules, NewMailIsOneOfTwo)
 {
-    for (const auto& [draw, mail] : {std::pair{50, 38}, std::pair{49, 39}}) {
-        SCOPED_TRACE(draw);
-        World world;
-        world.NoIdlePicks();
-        world.host.settings.mailCheckOn = true;
-        world.host.mailboxes = {{3, 1000}, {3, 1000}};
-        world.host.draws = {draw};
-        world.TickAt(kStart + 60001);
-        EXPECT_EQ(world.state.CurrentAction, mail);
-        EXPECT_THAT(world.host.drawRequests, ElementsAre(kPairDraw));
-        world.Start(0, kStart + 60002);
-        world.TickAt(kStart + 120002);
-        EXPECT_EQ(world.host.mailChecks, 2);
-        EXPECT_EQ(world.state.CurrentAction, 0) << "the same mailbox is not announced again";
-    }
+    ExpectNewMailPicksOneOfTwo<World>(ActionPair{38, 39}, 60000, kStart);
 }
 
 // A chime, an alarm or mail that replaces a walk leaves the timer at the

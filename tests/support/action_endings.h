@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 // One row of an edition's action table: how long its actions last and
@@ -160,6 +161,33 @@ void ExpectEveryThirdClick(POINT counted, ActionPair reactions, uint32_t reactio
     click(counted, 49);
     EXPECT_EQ(world.state.CurrentAction, reactions.second) << "the count starts over";
     EXPECT_EQ(world.state.ClickCount, 1);
+}
+
+// New mail announced by PickOneOfTwo(mail), on fresh worlds started at begun
+// (idle picks off) whose mailbox holds the same mail at every check: no
+// check before more than periodMs, then draw 50 gives mail.first and 49
+// mail.second; the next check, a period later, finds nothing new.
+template <typename World>
+void ExpectNewMailPicksOneOfTwo(ActionPair mail, uint32_t periodMs, uint32_t begun)
+{
+    using ::testing::ElementsAre;
+    for (const auto& [draw, action] : {std::pair{50, mail.first}, std::pair{49, mail.second}}) {
+        SCOPED_TRACE(draw);
+        World world;
+        world.NoIdlePicks();
+        world.host.settings.mailCheckOn = true;
+        world.host.mailboxes = {{3, 1000}, {3, 1000}};
+        world.host.draws = {draw};
+        world.TickAt(begun + periodMs);
+        EXPECT_EQ(world.host.mailChecks, 0) << "not before more than a period";
+        world.TickAt(begun + periodMs + 1);
+        EXPECT_EQ(world.state.CurrentAction, action);
+        EXPECT_THAT(world.host.drawRequests, ElementsAre("picker 1 from 0 to 99"));
+        world.Start(0, begun + periodMs + 2);
+        world.TickAt(begun + 2 * periodMs + 2);
+        EXPECT_EQ(world.host.mailChecks, 2);
+        EXPECT_EQ(world.state.CurrentAction, 0) << "the same mailbox is not announced again";
+    }
 }
 
 // An action that ends after timeoutMs or at a click into PickOneOfTwo(pair):
