@@ -175,7 +175,7 @@ TEST(BehaviourEngine, ClickAreasAndTheirBordersPickOneOfTwoReactions)
             EXPECT_THAT(world.host.drawRequests, IsEmpty());
             EXPECT_THAT(world.host.Changes(), IsEmpty());
         } else {
-            EXPECT_THAT(world.host.drawRequests, ElementsAre("picker 1 from 0 to 99"));
+            EXPECT_THAT(world.host.drawRequests, ElementsAre(kPairDraw));
             EXPECT_THAT(world.host.Changes(),
                         ElementsAre("restart 0 armed", "restart " + std::to_string(c.action) + " armed"));
         }
@@ -377,7 +377,7 @@ TEST(BehaviourEngine, AlarmFiresOncePerStoredTimeWhateverPlays)
     world.TickAt(kStart + 30);
     EXPECT_TRUE(world.host.settings.alarmFired);
     EXPECT_EQ(world.state.CurrentAction, 24);
-    EXPECT_THAT(world.host.drawRequests, ElementsAre("picker 1 from 0 to 99"));
+    EXPECT_THAT(world.host.drawRequests, ElementsAre(kPairDraw));
 
     world.ClickAt(200, 100);
     world.TickAt(kStart + 40);

@@ -18,7 +18,6 @@ using ::testing::IsEmpty;
 constexpr uint32_t kStart = 1000;
 
 const char kIdleDraw[] = "picker 0 from 1 to 4";
-const char kPairDraw[] = "picker 1 from 0 to 99";
 
 // An engine with Ivrel's parameters, started as Ivrel's start-up starts it
 // (no slot restarted), at 9:00.

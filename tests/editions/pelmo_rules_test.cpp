@@ -20,7 +20,6 @@ constexpr uint32_t kStart = 1000;
 constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
 constexpr int32_t kMin = std::numeric_limits<int32_t>::min();
 
-const char kPairDraw[] = "picker 1 from 0 to 99";
 const char kThreeDraw[] = "picker 2 from 0 to 99";
 const char kJumpDraw[] = "picker 3 from -100 to 100";
 

@@ -19,7 +19,6 @@ using ::testing::IsEmpty;
 constexpr uint32_t kStart = 1000;
 
 const char kIdleDraw[] = "picker 0 from 1 to 5";
-const char kPairDraw[] = "picker 1 from 0 to 99";
 
 // A started engine with Sorlun's parameters, at 9:00.
 struct World : BehaviourWorld {

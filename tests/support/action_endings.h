@@ -151,7 +151,7 @@ void ExpectEveryThirdClick(POINT counted, ActionPair reactions, uint32_t reactio
     click(counted, 50);
     EXPECT_EQ(world.state.CurrentAction, third);
     EXPECT_EQ(world.state.ClickCount, 0);
-    EXPECT_THAT(world.host.drawRequests, ElementsAre("picker 1 from 0 to 99")) << "the pair is drawn all the same";
+    EXPECT_THAT(world.host.drawRequests, ElementsAre(kPairDraw)) << "the pair is drawn all the same";
     EXPECT_THAT(world.host.Changes(), ElementsAre(Armed(0), Armed(third)));
 
     click(counted, 0);
@@ -182,7 +182,7 @@ void ExpectNewMailPicksOneOfTwo(ActionPair mail, uint32_t periodMs, uint32_t beg
         EXPECT_EQ(world.host.mailChecks, 0) << "not before more than a period";
         world.TickAt(begun + periodMs + 1);
         EXPECT_EQ(world.state.CurrentAction, action);
-        EXPECT_THAT(world.host.drawRequests, ElementsAre("picker 1 from 0 to 99"));
+        EXPECT_THAT(world.host.drawRequests, ElementsAre(kPairDraw));
         world.Start(0, begun + periodMs + 2);
         world.TickAt(begun + 2 * periodMs + 2);
         EXPECT_EQ(world.host.mailChecks, 2);
@@ -219,7 +219,7 @@ void ExpectEndsIntoAPick(int32_t action, uint32_t timeoutMs, ActionPair pair, PO
         world.TickAt(end);
         EXPECT_EQ(world.state.CurrentAction, c.next);
         EXPECT_EQ(world.state.ActionClock, end);
-        EXPECT_THAT(world.host.drawRequests, ElementsAre("picker 1 from 0 to 99"));
+        EXPECT_THAT(world.host.drawRequests, ElementsAre(kPairDraw));
         EXPECT_THAT(world.host.Changes(), ElementsAre(Armed(c.next)));
     }
 }

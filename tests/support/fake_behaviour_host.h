@@ -101,6 +101,9 @@ public:
 };
 
 // An engine ticking by one edition's behaviour on a fake host, with the
+// The draw request of PickOneOfTwo, as the fake host records it.
+inline constexpr char kPairDraw[] = "picker 1 from 0 to 99";
+
 // The change a restart of that slot with its sounds armed records.
 inline std::string Armed(int32_t action)
 {
