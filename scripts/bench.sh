@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs every benchmark in both builds and prints their figures side by side,
 # the i686 deliverables' architecture on the left and the x86_64 twin on the
-# right: the pixel engine, window shapes, archive loading, and the Quenna
+# right (the x86_64 twin alone, said so, where 32-bit programs cannot run): the pixel engine, window shapes, archive loading, and the Quenna
 # program's start-up, ticks and idle cost with the demo character (under
 # Xvfb, or on DISPLAY with SESSION_DISPLAY=user); then the idle cost over
 # every process of the program's Wine state and the X server, beside a bare
@@ -41,6 +41,7 @@ for i in range(max(len(left), len(right))):
     print(f"{a:<{width}}  | {b}".rstrip())
 PY
   else
+    echo "-- x86_64 (the 32-bit build cannot run here)"
     cat "$out/x86_64.txt"
   fi
 }
@@ -69,17 +70,16 @@ for benchmark in "${benchmarks[@]}"; do
   side_by_side
 done
 
-# The idle cost counted over every process that works for the 32-bit
-# program, each case on an X display of its own with the server of a Wine
-# state of its own (build/i686/idle-wine) started anew; IDLE_COST_ROUNDS (3)
+# The idle cost counted over every process that works for the program (the
+# 32-bit deliverable, or its x86_64 twin where 32-bit programs cannot run),
+# each case on an X display of its own with the server of a Wine state of
+# its own (build/<arch>/idle-wine) started anew; IDLE_COST_ROUNDS (3)
 # rounds of 30 s a case. The x86_64 twin's figures are the same within the
-# spread and would take as long again: run it by hand with
+# spread and would take as long again: where both run, measure it by hand
+# with
 #   python3 tests/bench/idle_cost.py build/x86_64
+idle_arch=${arches[0]}
 echo
-echo "== Quenna idle, all processes counted (i686)"
-if [[ " ${arches[*]} " == *" i686 "* ]]; then
-  python3 "$root/tests/bench/idle_cost.py" "$build/i686" --rounds "${IDLE_COST_ROUNDS:-3}" </dev/null ||
-    echo "(ended with $?)"
-else
-  echo "(the 32-bit program cannot run here)"
-fi
+echo "== Quenna idle, all processes counted ($idle_arch)"
+python3 "$root/tests/bench/idle_cost.py" "$build/$idle_arch" --rounds "${IDLE_COST_ROUNDS:-3}" </dev/null ||
+  echo "(ended with $?)"

@@ -6,7 +6,8 @@
 # mirror's i386 packages. When they cannot be installed the rest is still
 # installed, and the reason is written to $WINE32_STATUS_FILE (when set) so
 # that the caller can say which tests did not run; an empty file means that
-# 32-bit Wine is there.
+# 32-bit Wine is installed (whether the machine runs it is tried apart, by
+# session_wine32_missing in scripts/lib/session.sh).
 set -euo pipefail
 
 packages=(

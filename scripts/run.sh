@@ -4,7 +4,9 @@
 # Wine:
 #   scripts/run.sh [quenna|pelmo|tavri|sorlun|ivrel]     (quenna by default)
 # Installs what it needs first (as root on a fresh Debian machine). Where
-# 32-bit Wine cannot be installed it says so and starts the x86_64 twin.
+# 32-bit programs cannot run (no 32-bit Wine, a machine that runs no 32-bit
+# code, or WITHOUT_32BIT=1) it says so and starts the x86_64 twin through
+# Wine's 64-bit loader.
 #
 # With a display (DISPLAY set) the program runs there until it is ended
 # from its menu ("終了(&E)"). Without one it runs under Xvfb for RUN_SECONDS
@@ -88,12 +90,10 @@ else
   import -window root "$work/screenshot.png"
   echo "run: screenshot saved to $work/screenshot.png"
   # taskkill without /F posts WM_CLOSE to the program's window: the same
-  # road as its exit command, so the settings are written. Wine's loader of
-  # the program's own architecture sees its process.
-  taskkill=(wine)
-  [ "$arch" = i686 ] || taskkill=(/usr/lib/wine/wine64)
-  WINEPREFIX="$state/prefix" HOME="$state/home" WINEDEBUG=-all \
-    "${taskkill[@]}" taskkill /im "$edition.exe" >/dev/null
+  # road as its exit command, so the settings are written. Only Wine's
+  # loader of the program's own architecture sees its process, and the
+  # state's loader is the 64-bit one wherever the x86_64 twin runs.
+  "$root/scripts/wine-exec" "$state" taskkill /im "$edition.exe" >/dev/null
   wait "$pid"
 fi
 

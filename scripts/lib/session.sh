@@ -1,5 +1,8 @@
 # Sourced by the build and run scripts: starts the services that Windows
 # programs under Wine need for one build folder and stops them on exit.
+#   session_wine32_missing    prints why 32-bit programs cannot run here,
+#                             nothing when they can; WITHOUT_32BIT=1 makes
+#                             it act as if the machine ran no 32-bit code.
 #   session_start STATE_DIR [xvfb|user]
 #                             prepares the Wine prefix, starts the Wine
 #                             server detached and, unless "user" asks for
@@ -14,6 +17,7 @@
 #                             ACCESSORY_POP3_* for the mail tests.
 
 SESSION_STATES=()
+SESSION_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 
 session_cleanup() {
   local state
@@ -28,9 +32,45 @@ session_cleanup() {
   fi
 }
 
-# True when Wine's 32-bit loader is installed (it runs the i686 programs).
-session_has_wine32() {
-  dpkg-query -W -f='${Status}' wine32:i386 2>/dev/null | grep -q "install ok installed"
+# Wine's two loaders. Debian's `wine` starts the 32-bit one whenever it is
+# installed, and it starts 64-bit programs in turn; the 64-bit one runs
+# only 64-bit programs but needs no 32-bit code from the machine.
+SESSION_WINE32_LOADER=/usr/lib/wine/wine
+SESSION_WINE64_LOADER=/usr/lib/wine/wine64
+
+session_wine32_missing() {
+  if [ -n "${WITHOUT_32BIT:-}" ] && [ "$WITHOUT_32BIT" != 0 ]; then
+    echo "WITHOUT_32BIT=$WITHOUT_32BIT asks to act as if this machine ran no 32-bit code"
+  elif ! dpkg-query -W -f='${Status}' wine32:i386 2>/dev/null | grep -q "install ok installed"; then
+    echo "32-bit Wine (wine32:i386) is not installed"
+  else
+    # Installed is not enough: some machines' kernels run no 32-bit code
+    # at all, and only starting a 32-bit program tells.
+    local why
+    if ! why=$("$SESSION_WINE32_LOADER" --version 2>&1 </dev/null); then
+      case "$why" in
+        *"Exec format error"*) echo "this machine runs no 32-bit code ($SESSION_WINE32_LOADER: Exec format error)" ;;
+        *) echo "Wine's 32-bit loader does not start ($SESSION_WINE32_LOADER --version: $(tail -n 1 <<<"$why"))" ;;
+      esac
+    fi
+  fi
+}
+
+# The loader a new state uses: Debian's wrapper where 32-bit code runs, as
+# the deliverables run, else the 64-bit loader alone.
+session_choose_loader() {
+  if [ -z "${SESSION_LOADER:-}" ]; then
+    if [ -z "$(session_wine32_missing)" ]; then
+      SESSION_LOADER=wine
+    else
+      SESSION_LOADER=$SESSION_WINE64_LOADER
+    fi
+  fi
+}
+
+# Runs a Windows program in the state being started, through its loader.
+session_wine() {
+  "$SESSION_ROOT/scripts/wine-exec" "$SESSION_STATE" "$@" </dev/null >/dev/null 2>&1
 }
 
 session_start_xvfb() {
@@ -59,10 +99,14 @@ session_start() {
     session_start_xvfb
   fi
   export WINEPREFIX="$SESSION_STATE/prefix" HOME_FOR_WINE="$SESSION_STATE/home"
+  # Every Wine call for this state, by these scripts, CTest and the build's
+  # own tools (all through wine-exec), goes to the loader named here.
+  session_choose_loader
+  echo "$SESSION_LOADER" >"$SESSION_STATE/loader"
   # A state made before 32-bit Wine was installed has no 32-bit system
   # folder, and once 32-bit Wine is there it runs nothing at all, not even
   # 64-bit programs: make it again.
-  if [ -f "$WINEPREFIX/system.reg" ] && session_has_wine32 &&
+  if [ -f "$WINEPREFIX/system.reg" ] && [ "$SESSION_LOADER" = wine ] &&
      [ -z "$(ls -A "$WINEPREFIX/drive_c/windows/syswow64" 2>/dev/null)" ]; then
     echo "session: the Wine prefix predates 32-bit Wine; making it again"
     WINEPREFIX="$WINEPREFIX" wineserver -k >/dev/null 2>&1 || true
@@ -70,22 +114,26 @@ session_start() {
   fi
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     echo "session: creating the Wine prefix (once per build folder)"
-    HOME="$HOME_FOR_WINE" WINEDEBUG=-all LANG=ja_JP.UTF-8 wineboot -i </dev/null >/dev/null 2>&1
+    # Through the 64-bit loader alone it only notes that it could not
+    # start the 32-bit rundll32.
+    session_wine wineboot -i || true
   fi
   # A server left by wineboot or an earlier run would go away on its own
   # later; wait for it so that the persistent one below is the only one.
+  # (The server writes the new prefix's registry as it ends.)
   timeout 30 wineserver -w </dev/null >/dev/null 2>&1 || wineserver -k >/dev/null 2>&1 || true
+  [ -f "$WINEPREFIX/system.reg" ] ||
+    { echo "session: $SESSION_LOADER could not make the Wine prefix $WINEPREFIX" >&2; return 1; }
   # Start the Wine server and services once, detached from every pipe:
   # otherwise the first test's services inherit CTest's output and it
   # waits for them for ever.
   HOME="$HOME_FOR_WINE" WINEDEBUG=-all wineserver -p </dev/null >/dev/null 2>&1
-  HOME="$HOME_FOR_WINE" WINEDEBUG=-all LANG=ja_JP.UTF-8 wine cmd /c exit </dev/null >/dev/null 2>&1
+  session_wine cmd /c exit
   # Xvfb runs no window manager, so Wine would wait 2 s for one at every
   # hide or destroy of a visible window: let Wine place the windows itself.
   # Set on every start: the server writes the registry to disk only when it
   # ends of itself, which the persistent one never does.
-  HOME="$HOME_FOR_WINE" WINEDEBUG=-all wine reg add 'HKCU\Software\Wine\X11 Driver' \
-    /v Managed /d N /f </dev/null >/dev/null 2>&1
+  session_wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f
   unset WINEPREFIX
 }
 

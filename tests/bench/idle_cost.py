@@ -6,7 +6,9 @@ state (the Wine server and services included) and the X server.
     idle_cost.py BUILD [--state DIR] [--rounds N] [--warm-up S] [--measure S]
                        [--burst-ms MS]
 
-BUILD is one build folder (build/i686 for the deliverable). The programs run
+BUILD is one build folder (build/i686 for the deliverable, build/x86_64 for
+its twin, which is all there is to measure on a machine that runs no 32-bit
+code); the figures say which of the two they measured. The programs run
 in a Wine state of that build (BUILD/idle-wine unless --state names one),
 made through scripts/lib/session.sh and used by nothing else while this
 runs: each case starts its server anew on an Xvfb display of its own and
@@ -436,6 +438,29 @@ def breakdown(by_name, scale):
     return ", ".join(f"{name} {value * scale:.2f}" for name, value in largest if value * scale >= 0.005)
 
 
+def build_measured(program):
+    """Which build a program is, from the machine field of its PE header."""
+    with open(program, "rb") as file:
+        head = file.read(4096)
+    at = int.from_bytes(head[0x3C:0x40], "little") if head[:2] == b"MZ" else -1
+    if at < 0 or head[at:at + 4] != b"PE\0\0":
+        raise Failure(f"{program} is no Windows program")
+    machine = int.from_bytes(head[at + 4:at + 6], "little")
+    names = {0x14C: "the 32-bit program (i686)", 0x8664: "the x86_64 twin"}
+    if machine not in names:
+        raise Failure(f"{program} is built for machine {machine:#x}")
+    return names[machine], machine == 0x14C
+
+
+def wine32_missing():
+    """Why 32-bit programs cannot run here, as the session library finds it;
+    empty when they can."""
+    command = '. "$1/scripts/lib/session.sh" && session_wine32_missing'
+    result = subprocess.run(["bash", "-c", command, "bash", ROOT], timeout=60, stdin=subprocess.DEVNULL,
+                            stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
+    return result.stdout.strip()
+
+
 def prepare_state(options):
     """Makes the Wine state through the session library (the prefix once
     per state); the session's server and display end with it."""
@@ -472,6 +497,11 @@ def main():
     for made in (options.program, options.demo, options.bare, options.driver, options.still_tool):
         if not os.path.isfile(made):
             raise Failure(f"the build made no {made}")
+    measured, is_32_bit = build_measured(options.program)
+    if is_32_bit:
+        why = wine32_missing()
+        if why:
+            raise Failure(f"{measured} cannot run here ({why}): measure the x86_64 twin's build instead")
     # An end from outside ends what the cases started, as any failure does.
     signal.signal(signal.SIGTERM, lambda *_: sys.exit(143))
     prepare_state(options)
@@ -503,6 +533,7 @@ def main():
     costs, chosen = tick_costs(options)
 
     rounds = "one round" if options.rounds == 1 else f"median of {options.rounds} rounds, lowest and highest"
+    print(f"measured: {measured}, {options.program}")
     print("idle, % of one core, over every process of the Wine state and")
     print(f"the X server ({options.measure:.0f} s after {options.warm_up:.0f} s; {rounds}):")
     bare = [cost for cost, _, _ in idle["bare"]]
