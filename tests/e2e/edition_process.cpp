@@ -77,6 +77,33 @@ uint32_t ScreenPixel(int32_t x, int32_t y)
            GetBValue(colour);
 }
 
+std::vector<uint32_t> ScreenPixels(const RECT& rect)
+{
+    const int32_t width = rect.right - rect.left;
+    const int32_t height = rect.bottom - rect.top;
+    std::vector<uint32_t> pixels(static_cast<size_t>(width) * static_cast<size_t>(height));
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
+    SelectObject(memory, old);
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    GetDIBits(memory, bitmap, 0, static_cast<UINT>(height), pixels.data(), &info, DIB_RGB_COLORS);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    for (uint32_t& pixel : pixels)
+        pixel &= 0xFFFFFF;
+    return pixels;
+}
+
 void MoveMouse(int32_t x, int32_t y)
 {
     SetCursorPos(x, y);
@@ -268,9 +295,13 @@ int EditionProcess::WaitForExit(DWORD timeoutMs)
 
 int EditionProcess::ExitThroughTheMenu(POINT onCharacter)
 {
+    return ExitThroughTheMenuAt(OnScreen(WindowRect(), onCharacter));
+}
+
+int EditionProcess::ExitThroughTheMenuAt(POINT onScreen)
+{
     constexpr int kExitItem = 1; // after "設定(&S)"
-    const POINT point = OnScreen(WindowRect(), onCharacter);
-    ClickRight(point.x, point.y);
+    ClickRight(onScreen.x, onScreen.y);
     return ChooseMenuItem(kExitItem) ? WaitForExit() : -1;
 }
 

@@ -65,6 +65,9 @@ public:
     // the character at canvas point opens; its exit code, or -1 when the
     // menu does not open or the program does not end.
     int ExitThroughTheMenu(POINT onCharacter);
+    // The same with the right click at a point of the screen (the
+    // program's tray icon, say).
+    int ExitThroughTheMenuAt(POINT onScreen);
     bool Running() const;
 
     HWND Window() const { return window_; }
@@ -105,6 +108,8 @@ bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs);
 
 // The screen pixel as 0x00RRGGBB.
 uint32_t ScreenPixel(int32_t x, int32_t y);
+// The screen's pixels in rect, row by row, as 0x00RRGGBB.
+std::vector<uint32_t> ScreenPixels(const RECT& rect);
 
 // The mouse as the user moves it: the system's own input, at screen points.
 void MoveMouse(int32_t x, int32_t y);

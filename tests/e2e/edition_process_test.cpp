@@ -153,34 +153,6 @@ INSTANTIATE_TEST_SUITE_P(Editions, EditionStart,
                                          StartingEdition{"sorlun", SorlunProgram, {202, 262}}),
                          [](const testing::TestParamInfo<StartingEdition>& info) { return std::string(info.param.name); });
 
-// The screen's pixels in rect, row by row, as 0x00RRGGBB.
-std::vector<uint32_t> ScreenPixels(const RECT& rect)
-{
-    const int32_t width = rect.right - rect.left;
-    const int32_t height = rect.bottom - rect.top;
-    std::vector<uint32_t> pixels(static_cast<size_t>(width) * static_cast<size_t>(height));
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
-    SelectObject(memory, old);
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    GetDIBits(memory, bitmap, 0, static_cast<UINT>(height), pixels.data(), &info, DIB_RGB_COLORS);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    for (uint32_t& pixel : pixels)
-        pixel &= 0xFFFFFF;
-    return pixels;
-}
-
 // How many pixels of the character's shape differ between two captures of
 // its window rect, leaving out what lies under the open dialog.
 int DifferingPixels(HWND character, const RECT& rect, const RECT& dialog, const std::vector<uint32_t>& before,
