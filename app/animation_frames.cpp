@@ -111,18 +111,27 @@ Bitmap& CharacterLoader::Picture(const std::string& name, LastPicture& last)
         PackSource source;
         source.path = archive_;
         source.name = name;
-        if (last.picture.Load(source) && !Spend(last.picture.BlockSize()))
+        // Held only until another picture replaces it: it must fit in what
+        // the budget has left, but takes nothing from it.
+        if (last.picture.Load(source) && !Fits(last.picture.BlockSize()))
             last.picture.Release();
     }
     return last.picture;
 }
 
-bool CharacterLoader::Spend(uint64_t bytes)
+bool CharacterLoader::Fits(uint64_t bytes)
 {
     if (bytes > bytesLeft_) {
         bytesLeft_ = 0;
         return false;
     }
+    return true;
+}
+
+bool CharacterLoader::Spend(uint64_t bytes)
+{
+    if (!Fits(bytes))
+        return false;
     bytesLeft_ -= bytes;
     return true;
 }

@@ -51,11 +51,14 @@ struct CharacterSlot {
     std::vector<FrameMedia> media;
 };
 
-// What a loader reads and makes for a character, all its slots together:
-// the bytes of the pictures and voices and of the canvases composed from
-// them. A 32-bit program cannot hold more beside everything else, and a
-// damaged archive of many frames with large canvases, pictures or voices
-// would otherwise keep start-up busy for hours before running out of memory.
+// What a loader keeps for a character, all its slots together: the voices'
+// bytes and the canvases composed for its frames, which stay as long as the
+// program. A 32-bit program cannot hold more beside everything else, and a
+// damaged archive of many frames with large canvases or voices would
+// otherwise keep start-up busy for hours before running out of memory. The
+// pictures the canvases are composed from are held only until the next
+// one replaces them, so they take nothing from it; but no picture larger
+// than what is left of it is loaded.
 constexpr uint64_t kMostLoadedBytes = uint64_t{1} << 30;
 
 // How many frames a loader composes for a character: each holds a DIB
@@ -101,8 +104,9 @@ public:
     // picture. A script that is missing or unreadable leaves the slot
     // empty, and so does a load that runs out of memory; a missing picture,
     // or a voice whose bytes do not hold the wave they describe, leaves
-    // only that part out. Once the loader's byte budget is spent, frames
-    // keep their records but get no voice and no picture; once it has
+    // only that part out. Once the loader's byte budget is spent (or a
+    // picture larger than what is left of it was found), frames keep their
+    // records but get no voice and no picture; once it has
     // composed kMostComposedFrames frames, the frames after keep their
     // records and voices but get no picture.
     void LoadSlotScript(CharacterSlot& slot, const std::string& scriptName);
@@ -113,7 +117,8 @@ public:
     // DIB section and the window shape (the one an earlier frame has, when
     // equal). A canvas of a size no window could have is not made, nor one
     // the byte budget has no room for, nor any once the loader has composed
-    // its most frames (the frame then shows nothing).
+    // its most frames (the frame then shows nothing). A picture larger than
+    // what is left of the budget is not loaded, and spends what is left.
     void ComposeFrame(FrameMedia& media, FrameInfo& frame);
 
     // The voice of that entry name, from the byte budget; none when the
@@ -132,6 +137,9 @@ private:
     // The picture of that entry name, loaded unless it is the last one; one
     // without an image when there is none.
     Bitmap& Picture(const std::string& name, LastPicture& last);
+    // Whether that many bytes fit in what is left of the budget; false, and
+    // nothing left, when they do not.
+    bool Fits(uint64_t bytes);
     // Takes bytes from the budget; false, and nothing left, when fewer are
     // left than that.
     bool Spend(uint64_t bytes);

@@ -352,6 +352,28 @@ TEST_F(IvrelFrames, AScriptThatIsMissingOrDamagedLeavesTheSlotEmpty)
     EXPECT_TRUE(missing.slot.frames.empty());
 }
 
+// Start-up loads the whole table through one loader, whose budget counts
+// what the frames keep, not the pictures they were composed from: a
+// character of Quenna's size, each frame with an image of its own as large
+// as its canvas, is composed whole.
+TEST_F(IvrelFrames, ALargeSoundCharacterIsComposedWholeAtStartUp)
+{
+    constexpr int32_t kSlots = 25;
+    constexpr int32_t kFramesPerSlot = 30;
+    Entries entries = OwnImages(kSlots, kFramesPerSlot, kQuarterQuennaWidth, kQuarterQuennaHeight);
+    for (int32_t slot = 0; slot < kSlots; ++slot) {
+        std::vector<IvrelScriptFrame> records;
+        for (int32_t frame = 0; frame < kFramesPerSlot; ++frame)
+            records.push_back(Record(OwnImage(slot, frame), "", ""));
+        entries.push_back({IvrelSlotTable(slot).script, Bytes(records)});
+    }
+    CharacterArchive archive(entries);
+    CharacterLoader loader(archive.Path(), kQuarterQuennaBudget, kIvrelCharacterForm);
+    std::vector<CharacterSlot> slots(kSlots);
+    LoadIvrelSlots(loader, slots);
+    EXPECT_EQ(FramesShowingTheirOwnImage(slots), kSlots * kFramesPerSlot);
+}
+
 // A wave whose RIFF chunk claims more bytes than the entry holds.
 std::string OverlongVoice()
 {

@@ -129,7 +129,8 @@ TEST_F(HostileCharacter, FramesPastTheLoadersBudgetAreNeitherReadNorComposed)
     }
     entries.push_back({"many.ttp", Script(2, 40, 30, frames)});
     CharacterArchive archive(entries);
-    const uint64_t frameBytes = picture.size() + voice.size() + 4 * 40 * 30;
+    // What a frame keeps: its voice and its canvas's section.
+    const uint64_t frameBytes = voice.size() + 4 * 40 * 30;
 
     for (const uint64_t budget : {kMostLoadedBytes, 2 * frameBytes}) {
         SCOPED_TRACE(budget);
@@ -142,6 +143,65 @@ TEST_F(HostileCharacter, FramesPastTheLoadersBudgetAreNeitherReadNorComposed)
             EXPECT_EQ(static_cast<bool>(slot.media[i].wave), whole) << i;
             EXPECT_EQ(slot.media[i].imageWidth, whole ? 10 : 0) << i;
         }
+    }
+}
+
+// The pictures a canvas is composed from are held only until the next ones
+// replace them, so a large character that is sound is composed whole: 26
+// slots of 30 frames, each frame with an image of its own as large as its
+// canvas, as large as Quenna's.
+TEST_F(HostileCharacter, ALargeSoundCharacterIsComposedWhole)
+{
+    constexpr int32_t kSlots = 26;
+    constexpr int32_t kFramesPerSlot = 30;
+    Entries entries = OwnImages(kSlots, kFramesPerSlot, kQuarterQuennaWidth, kQuarterQuennaHeight);
+    for (int32_t slot = 0; slot < kSlots; ++slot) {
+        std::vector<ScriptFrame> frames;
+        for (int32_t frame = 0; frame < kFramesPerSlot; ++frame)
+            frames.push_back(Frame(OwnImage(slot, frame), "", ""));
+        entries.push_back({"slot" + std::to_string(slot) + ".ttp",
+                           Script(2, kQuarterQuennaWidth, kQuarterQuennaHeight, frames)});
+    }
+    CharacterArchive archive(entries);
+    CharacterLoader loader(archive.Path(), kQuarterQuennaBudget);
+    std::vector<CharacterSlot> slots(kSlots);
+    for (int32_t slot = 0; slot < kSlots; ++slot)
+        loader.LoadSlotScript(slots[static_cast<size_t>(slot)], "slot" + std::to_string(slot) + ".ttp");
+    EXPECT_EQ(FramesShowingTheirOwnImage(slots), kSlots * kFramesPerSlot);
+}
+
+// A picture larger than what the budget has left is not loaded, and what is
+// left is spent: a damaged archive gets no huge picture in beside what the
+// loader keeps. A budget that has room for it composes every frame.
+TEST_F(HostileCharacter, APictureLargerThanTheBudgetLeftIsNotLoaded)
+{
+    const std::string huge = Picture(100, 100, kBlue);
+    CharacterArchive archive({{"huge.bmz", huge},
+                              {"small.bmz", Picture(10, 10, kRed)},
+                              {"other.bmz", Picture(10, 10, kWhite)},
+                              {"voice.wav", Voice(1)},
+                              {"slot.ttp", Script(2, 40, 30,
+                                                  {Frame("small", "", ""), Frame("huge", "", ""),
+                                                   Frame("other", "voice", "")})}});
+    const uint64_t section = 4 * 40 * 30;
+    struct Case {
+        uint64_t budget;
+        std::vector<bool> composed;
+    };
+    const Case cases[] = {
+        {3 * section, {true, false, false}},
+        {3 * section + huge.size(), {true, true, true}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.budget);
+        CharacterSlot slot;
+        CharacterLoader(archive.Path(), c.budget).LoadSlotScript(slot, "slot.ttp");
+        ASSERT_EQ(slot.media.size(), 3u) << "every frame keeps its record";
+        for (size_t i = 0; i < slot.media.size(); ++i) {
+            EXPECT_EQ(slot.media[i].surface.IsBuilt(), c.composed[i]) << i;
+            EXPECT_EQ(slot.media[i].imageWidth != 0, c.composed[i]) << i;
+        }
+        EXPECT_EQ(static_cast<bool>(slot.media[2].wave), c.composed[2]);
     }
 }
 
