@@ -235,9 +235,9 @@ bool PlaceWindow(const FrameInfo& frame, HWND window, int32_t x, int32_t y)
     return true;
 }
 
-void CopyCanvas(FrameMedia& media, HDC target)
+bool CopyCanvas(FrameMedia& media, HDC target)
 {
-    DeviceContext(target).BitBlt(media.surface.Context(), 0, 0, media.surface.Image().ImageRect());
+    return DeviceContext(target).BitBlt(media.surface.Context(), 0, 0, media.surface.Image().ImageRect());
 }
 
 } // namespace
@@ -252,24 +252,40 @@ void ApplyFrameToWindow(FrameMedia& media, const FrameInfo& frame, WindowControl
         shown = FrameOnWindow{hwnd};
     ShapeWindow(media, hwnd, shown);
     const bool moved = PlaceWindow(frame, hwnd, x, y);
-    if (shown.picture == &media && !moved)
+    if (shown.picture == &media && shown.copied && !moved)
         return;
     shown.picture = &media;
+    shown.copied = false;
     if (!media.surface.IsBuilt())
         return;
-    if (!window.DC.Begin(false)) {
-        // Painting will copy it.
+    if (window.DC.Begin(false)) {
+        shown.copied = CopyCanvas(media, window.DC.Hdc());
+        window.DC.End();
+    }
+    if (!shown.copied) {
+        // The window still shows what it showed before: painting will copy
+        // the frame, or the next show of it will.
         ::InvalidateRect(hwnd, nullptr, FALSE);
         return;
     }
-    CopyCanvas(media, window.DC.Hdc());
-    window.DC.End();
     // The whole picture is there now: what the new shape or place asked to
     // be painted needs no second copy.
     ::ValidateRect(hwnd, nullptr);
 }
 
-void PaintShownFrame(WindowControl& window, const FrameOnWindow& shown)
+namespace {
+
+// Whether the record names a frame with a picture for that window, copied
+// there or not.
+bool HasPictureFor(const WindowControl& window, const FrameOnWindow& shown)
+{
+    return window.Hwnd() != nullptr && shown.window == window.Hwnd() && shown.picture != nullptr &&
+           shown.picture->surface.IsBuilt();
+}
+
+} // namespace
+
+void PaintShownFrame(WindowControl& window, FrameOnWindow& shown)
 {
     HWND hwnd = window.Hwnd();
     if (hwnd == nullptr)
@@ -279,13 +295,16 @@ void PaintShownFrame(WindowControl& window, const FrameOnWindow& shown)
         ::ValidateRect(hwnd, nullptr);
         return;
     }
-    if (ShowsPicture(window, shown))
-        CopyCanvas(*shown.picture, window.DC.Hdc());
+    // A copy that fails leaves that part as it was. Asking for painting
+    // again would repeat at once as well: the next show of the frame copies
+    // it. One that succeeds may have covered only a part of the window, so
+    // it does not make the record say the whole picture is there.
+    if (HasPictureFor(window, shown) && !CopyCanvas(*shown.picture, window.DC.Hdc()))
+        shown.copied = false;
     window.DC.End();
 }
 
 bool ShowsPicture(const WindowControl& window, const FrameOnWindow& shown)
 {
-    return window.Hwnd() != nullptr && shown.window == window.Hwnd() && shown.picture != nullptr &&
-           shown.picture->surface.IsBuilt();
+    return HasPictureFor(window, shown) && shown.copied;
 }

@@ -163,32 +163,37 @@ void PlayFrameSound(const FrameMedia& media);
 // Stops the voice that plays, before the bytes it plays from go away.
 void StopFrameSound();
 
-// What the window shows from ApplyFrameToWindow: the shape it last took
-// and the frame whose picture it holds. Handing the system a window region
-// costs it far more than copying the picture, and copying costs more than
-// nothing, so a frame whose shape the window has keeps it, and the frame on
-// screen at its place is not copied again: the window's paint requests
-// (PaintShownFrame) bring back what other windows uncover. Frames are
-// loaded once and never move, so a frame is known by its address and a
-// shape by its region's.
+// What the window shows from ApplyFrameToWindow: the shape it last took,
+// the frame whose picture it is to show and whether that picture reached
+// it (a copy can fail, while the system shows another desktop, say).
+// Handing the system a window region costs it far more than copying the
+// picture, and copying costs more than nothing, so a frame whose shape the
+// window has keeps it, and the frame on screen at its place is not copied
+// again: the window's paint requests (PaintShownFrame) bring back what
+// other windows uncover. Frames are loaded once and never move, so a frame
+// is known by its address and a shape by its region's.
 struct FrameOnWindow {
     HWND window = nullptr;
     bool shaped = false;
     const Region* shape = nullptr;
     FrameMedia* picture = nullptr;
+    // The whole picture was copied onto the window, and no copy failed since.
+    bool copied = false;
 };
 
 // Gives the window the frame's shape, puts it at (x, y) with the frame's
 // canvas size and copies the canvas into it. The shape and the place are
 // set only where they differ from what the window has, and the canvas is
-// copied only when the frame or the place changed.
+// copied only when the frame or the place changed or the last copy failed.
+// A copy that fails leaves the window to be painted.
 void ApplyFrameToWindow(FrameMedia& media, const FrameInfo& frame, WindowControl& window, int32_t x, int32_t y,
                         FrameOnWindow& shown);
 
 // Answers WM_PAINT: copies the canvas of the frame shown into the part of
-// the window the system asks for (none before a frame was shown).
-void PaintShownFrame(WindowControl& window, const FrameOnWindow& shown);
+// the window the system asks for (none before a frame was shown). A copy
+// that fails is recorded, so that the next show of the frame copies it.
+void PaintShownFrame(WindowControl& window, FrameOnWindow& shown);
 
 // Whether the window shows a frame with a picture: the window then has
-// the picture's size, and the picture covers it.
+// the picture's size, and the picture, copied there, covers it.
 bool ShowsPicture(const WindowControl& window, const FrameOnWindow& shown);
