@@ -360,14 +360,14 @@ TEST_F(IvrelFrames, ALargeSoundCharacterIsComposedWholeAtStartUp)
 {
     constexpr int32_t kSlots = 25;
     constexpr int32_t kFramesPerSlot = 30;
-    Entries entries = OwnImages(kSlots, kFramesPerSlot, kQuarterQuennaWidth, kQuarterQuennaHeight);
-    for (int32_t slot = 0; slot < kSlots; ++slot) {
+    const auto script = [](const std::vector<std::string>& images) {
         std::vector<IvrelScriptFrame> records;
-        for (int32_t frame = 0; frame < kFramesPerSlot; ++frame)
-            records.push_back(Record(OwnImage(slot, frame), "", ""));
-        entries.push_back({IvrelSlotTable(slot).script, Bytes(records)});
-    }
-    CharacterArchive archive(entries);
+        for (const std::string& image : images)
+            records.push_back(Record(image, "", ""));
+        return Bytes(records);
+    };
+    const auto scriptName = [](int32_t slot) { return IvrelSlotTable(slot).script; };
+    CharacterArchive archive(OwnImageCharacter(kSlots, kFramesPerSlot, script, scriptName));
     CharacterLoader loader(archive.Path(), kQuarterQuennaBudget, kIvrelCharacterForm);
     std::vector<CharacterSlot> slots(kSlots);
     LoadIvrelSlots(loader, slots);

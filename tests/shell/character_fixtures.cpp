@@ -48,24 +48,24 @@ std::string Script(int32_t version, int32_t width, int32_t height, const std::ve
     return std::string(bytes.begin(), bytes.end());
 }
 
-std::string OwnImage(int32_t slot, int32_t frame)
-{
-    return "own" + std::to_string(slot) + "_" + std::to_string(frame);
-}
-
 uint32_t OwnImageColour(int32_t slot, int32_t frame)
 {
     // Blue is never 0, so no frame is the key colour.
     return static_cast<uint32_t>(slot) << 16 | static_cast<uint32_t>(frame) << 8 | 0x80;
 }
 
-std::vector<std::pair<std::string, std::string>> OwnImages(int32_t slots, int32_t framesPerSlot, int32_t width,
-                                                           int32_t height)
+std::vector<std::pair<std::string, std::string>> OwnImageCharacter(int32_t slots, int32_t framesPerSlot,
+                                                                   OwnImageScript script, SlotScriptName scriptName)
 {
     std::vector<std::pair<std::string, std::string>> entries;
     for (int32_t slot = 0; slot < slots; ++slot) {
-        for (int32_t frame = 0; frame < framesPerSlot; ++frame)
-            entries.push_back({OwnImage(slot, frame) + ".bmz", Picture(width, height, OwnImageColour(slot, frame))});
+        std::vector<std::string> images;
+        for (int32_t frame = 0; frame < framesPerSlot; ++frame) {
+            images.push_back("own" + std::to_string(slot) + "_" + std::to_string(frame));
+            entries.push_back({images.back() + ".bmz", Picture(kQuarterQuennaWidth, kQuarterQuennaHeight,
+                                                               OwnImageColour(slot, frame))});
+        }
+        entries.push_back({scriptName(slot), script(images)});
     }
     return entries;
 }

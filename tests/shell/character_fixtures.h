@@ -40,13 +40,16 @@ constexpr int32_t kQuarterQuennaWidth = 508 / 4;
 constexpr int32_t kQuarterQuennaHeight = 448 / 4;
 constexpr uint64_t kQuarterQuennaBudget = kMostLoadedBytes / 16;
 
-// A character whose every frame has an image of its own, as large as the
-// canvas and in a colour of its own: frame f of slot s shows the entry
-// OwnImage(s, f) + ".bmz" (made by OwnImages), in OwnImageColour(s, f).
-std::string OwnImage(int32_t slot, int32_t frame);
+// The entries of a character at a quarter of Quenna's canvas side whose
+// every frame has an image of its own, as large as the canvas and in a
+// colour of its own (OwnImageColour(slot, frame)): the images, and each
+// slot's script, made by script from its frames' image names (without
+// ".bmz") and stored under scriptName(slot).
+using OwnImageScript = std::string (*)(const std::vector<std::string>& images);
+using SlotScriptName = std::string (*)(int32_t slot);
+std::vector<std::pair<std::string, std::string>> OwnImageCharacter(int32_t slots, int32_t framesPerSlot,
+                                                                   OwnImageScript script, SlotScriptName scriptName);
 uint32_t OwnImageColour(int32_t slot, int32_t frame);
-std::vector<std::pair<std::string, std::string>> OwnImages(int32_t slots, int32_t framesPerSlot, int32_t width,
-                                                           int32_t height);
 // How many frames of the slots show their own image on a composed canvas.
 int32_t FramesShowingTheirOwnImage(std::vector<CharacterSlot>& slots);
 

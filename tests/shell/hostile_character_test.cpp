@@ -154,19 +154,18 @@ TEST_F(HostileCharacter, ALargeSoundCharacterIsComposedWhole)
 {
     constexpr int32_t kSlots = 26;
     constexpr int32_t kFramesPerSlot = 30;
-    Entries entries = OwnImages(kSlots, kFramesPerSlot, kQuarterQuennaWidth, kQuarterQuennaHeight);
-    for (int32_t slot = 0; slot < kSlots; ++slot) {
+    const auto script = [](const std::vector<std::string>& images) {
         std::vector<ScriptFrame> frames;
-        for (int32_t frame = 0; frame < kFramesPerSlot; ++frame)
-            frames.push_back(Frame(OwnImage(slot, frame), "", ""));
-        entries.push_back({"slot" + std::to_string(slot) + ".ttp",
-                           Script(2, kQuarterQuennaWidth, kQuarterQuennaHeight, frames)});
-    }
-    CharacterArchive archive(entries);
+        for (const std::string& image : images)
+            frames.push_back(Frame(image, "", ""));
+        return Script(2, kQuarterQuennaWidth, kQuarterQuennaHeight, frames);
+    };
+    const auto scriptName = [](int32_t slot) { return "slot" + std::to_string(slot) + ".ttp"; };
+    CharacterArchive archive(OwnImageCharacter(kSlots, kFramesPerSlot, script, scriptName));
     CharacterLoader loader(archive.Path(), kQuarterQuennaBudget);
     std::vector<CharacterSlot> slots(kSlots);
     for (int32_t slot = 0; slot < kSlots; ++slot)
-        loader.LoadSlotScript(slots[static_cast<size_t>(slot)], "slot" + std::to_string(slot) + ".ttp");
+        loader.LoadSlotScript(slots[static_cast<size_t>(slot)], scriptName(slot));
     EXPECT_EQ(FramesShowingTheirOwnImage(slots), kSlots * kFramesPerSlot);
 }
 
