@@ -98,6 +98,15 @@ WaveBytes CharacterLoader::LoadVoice(const std::string& name)
     return std::make_shared<const std::vector<uint8_t>>(bytes, bytes + size);
 }
 
+CharacterLoader::CharacterLoader(std::string archive, uint64_t byteBudget, const CharacterForm& form)
+    : archive_(std::move(archive)), bytesLeft_(byteBudget),
+      pictureBytesLeft_(byteBudget > UINT64_MAX / kDecodedPictureBytesPerBudgetByte
+                            ? UINT64_MAX
+                            : byteBudget * kDecodedPictureBytesPerBudgetByte),
+      form_(form)
+{
+}
+
 Bitmap& CharacterLoader::Picture(const std::string& name, LastPicture& last)
 {
     if (last.loaded && last.name == name)
@@ -112,9 +121,18 @@ Bitmap& CharacterLoader::Picture(const std::string& name, LastPicture& last)
         source.path = archive_;
         source.name = name;
         // Held only until another picture replaces it: it must fit in what
-        // the budget has left, but takes nothing from it.
-        if (last.picture.Load(source) && !Fits(last.picture.BlockSize()))
-            last.picture.Release();
+        // the budget has left, but takes nothing from it. Decoding it takes
+        // from the pictures' own allowance; once that is spent, loading
+        // ends as if the budget were.
+        if (last.picture.Load(source)) {
+            const uint64_t bytes = last.picture.BlockSize();
+            const bool decodable = bytes <= pictureBytesLeft_;
+            pictureBytesLeft_ = decodable ? pictureBytesLeft_ - bytes : 0;
+            if (!decodable)
+                bytesLeft_ = 0;
+            if (!decodable || !Fits(bytes))
+                last.picture.Release();
+        }
     }
     return last.picture;
 }

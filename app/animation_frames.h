@@ -61,6 +61,13 @@ struct CharacterSlot {
 // than what is left of it is loaded.
 constexpr uint64_t kMostLoadedBytes = uint64_t{1} << 30;
 
+// How many bytes of pictures a loader may decode, in all, for each byte of
+// its budget. A sound character's frames each have an image and a mask of
+// about their canvas's size, and the budget holds the canvases; a damaged
+// archive whose frames name picture after large picture (each of them
+// fitting the budget) would otherwise keep start-up decoding for hours.
+constexpr uint64_t kDecodedPictureBytesPerBudgetByte = 4;
+
 // How many frames a loader composes for a character: each holds a DIB
 // section and a memory DC, and a region unless its shape is an earlier
 // frame's (up to three GDI objects, however small the frame), and Windows
@@ -94,10 +101,7 @@ inline constexpr CharacterForm kNumberedCharacterForm = {ReadNumberedScript, Kee
 class CharacterLoader {
 public:
     explicit CharacterLoader(std::string archive, uint64_t byteBudget = kMostLoadedBytes,
-                             const CharacterForm& form = kNumberedCharacterForm)
-        : archive_(std::move(archive)), bytesLeft_(byteBudget), form_(form)
-    {
-    }
+                             const CharacterForm& form = kNumberedCharacterForm);
 
     // Loads the script entry scriptName into an empty slot, then every
     // frame's voice and, for frames that are not aliases, its composed
@@ -105,8 +109,9 @@ public:
     // empty, and so does a load that runs out of memory; a missing picture,
     // or a voice whose bytes do not hold the wave they describe, leaves
     // only that part out. Once the loader's byte budget is spent (or a
-    // picture larger than what is left of it was found), frames keep their
-    // records but get no voice and no picture; once it has
+    // picture larger than what is left of it was found, or the pictures
+    // decoded came to kDecodedPictureBytesPerBudgetByte times the budget),
+    // frames keep their records but get no voice and no picture; once it has
     // composed kMostComposedFrames frames, the frames after keep their
     // records and voices but get no picture.
     void LoadSlotScript(CharacterSlot& slot, const std::string& scriptName);
@@ -146,6 +151,7 @@ private:
 
     std::string archive_;
     uint64_t bytesLeft_;
+    uint64_t pictureBytesLeft_;
     int32_t framesLeft_ = kMostComposedFrames;
     CharacterForm form_;
     Bitmap canvas_;

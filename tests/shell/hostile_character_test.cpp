@@ -204,6 +204,41 @@ TEST_F(HostileCharacter, APictureLargerThanTheBudgetLeftIsNotLoaded)
     }
 }
 
+// Frames that each name another picture, far larger than their canvas but
+// each fitting the budget: decoding them all would keep start-up busy for
+// hours at the program's sizes. A loader decodes pictures up to
+// kDecodedPictureBytesPerBudgetByte times its budget; the frames after get
+// nothing, as past a spent budget, though their sections would fit.
+TEST_F(HostileCharacter, PicturesAreDecodedOnlyUpToTheirAllowance)
+{
+    constexpr int32_t kSide = 64;
+    constexpr int kFrames = 40;
+    const std::string large = Picture(kSide, kSide, kBlue);
+    Entries entries;
+    std::vector<ScriptFrame> frames;
+    for (int i = 0; i < kFrames; ++i) {
+        const std::string name = "picture" + std::to_string(i);
+        entries.push_back({name + ".bmz", large});
+        frames.push_back(Frame(name, "", ""));
+    }
+    entries.push_back({"slot.ttp", Script(2, 8, 8, frames)});
+    CharacterArchive archive(entries);
+    const uint64_t budget = 4 * large.size();
+    ASSERT_LT(uint64_t{kFrames} * 4 * 8 * 8, budget) << "every frame's section fits";
+    const uint64_t pixelBytes = 4 * kSide * kSide;
+    const size_t decodable = static_cast<size_t>(kDecodedPictureBytesPerBudgetByte * budget / pixelBytes);
+    ASSERT_LT(decodable, static_cast<size_t>(kFrames));
+
+    CharacterSlot slot;
+    CharacterLoader(archive.Path(), budget).LoadSlotScript(slot, "slot.ttp");
+    ASSERT_EQ(slot.media.size(), static_cast<size_t>(kFrames)) << "every frame keeps its record";
+    for (size_t i = 0; i < slot.media.size(); ++i) {
+        const bool composed = i < decodable;
+        EXPECT_EQ(slot.media[i].surface.IsBuilt(), composed) << i;
+        EXPECT_EQ(slot.media[i].imageWidth, composed ? kSide : 0) << i;
+    }
+}
+
 // Many tiny frames that differ: each composed frame holds a DIB section, a
 // memory DC and a region, whatever its size, and a process gets 10,000 GDI
 // objects from Windows, after which no dialog or box can open. A loader
