@@ -98,6 +98,15 @@ WaveBytes CharacterLoader::LoadVoice(const std::string& name)
     return std::make_shared<const std::vector<uint8_t>>(bytes, bytes + size);
 }
 
+CharacterLoader::CharacterLoader(std::string archive, uint64_t byteBudget, const CharacterForm& form)
+    : archive_(std::move(archive)), bytesLeft_(byteBudget),
+      pictureBytesLeft_(byteBudget > UINT64_MAX / kDecodedPictureBytesPerBudgetByte
+                            ? UINT64_MAX
+                            : byteBudget * kDecodedPictureBytesPerBudgetByte),
+      form_(form)
+{
+}
+
 Bitmap& CharacterLoader::Picture(const std::string& name, LastPicture& last)
 {
     if (last.loaded && last.name == name)
@@ -111,18 +120,36 @@ Bitmap& CharacterLoader::Picture(const std::string& name, LastPicture& last)
         PackSource source;
         source.path = archive_;
         source.name = name;
-        if (last.picture.Load(source) && !Spend(last.picture.BlockSize()))
-            last.picture.Release();
+        // Held only until another picture replaces it: it must fit in what
+        // the budget has left, but takes nothing from it. Decoding it takes
+        // from the pictures' own allowance; once that is spent, loading
+        // ends as if the budget were.
+        if (last.picture.Load(source)) {
+            const uint64_t bytes = last.picture.BlockSize();
+            const bool decodable = bytes <= pictureBytesLeft_;
+            pictureBytesLeft_ = decodable ? pictureBytesLeft_ - bytes : 0;
+            if (!decodable)
+                bytesLeft_ = 0;
+            if (!decodable || !Fits(bytes))
+                last.picture.Release();
+        }
     }
     return last.picture;
 }
 
-bool CharacterLoader::Spend(uint64_t bytes)
+bool CharacterLoader::Fits(uint64_t bytes)
 {
     if (bytes > bytesLeft_) {
         bytesLeft_ = 0;
         return false;
     }
+    return true;
+}
+
+bool CharacterLoader::Spend(uint64_t bytes)
+{
+    if (!Fits(bytes))
+        return false;
     bytesLeft_ -= bytes;
     return true;
 }
@@ -226,9 +253,9 @@ bool PlaceWindow(const FrameInfo& frame, HWND window, int32_t x, int32_t y)
     return true;
 }
 
-void CopyCanvas(FrameMedia& media, HDC target)
+bool CopyCanvas(FrameMedia& media, HDC target)
 {
-    DeviceContext(target).BitBlt(media.surface.Context(), 0, 0, media.surface.Image().ImageRect());
+    return DeviceContext(target).BitBlt(media.surface.Context(), 0, 0, media.surface.Image().ImageRect());
 }
 
 } // namespace
@@ -243,24 +270,40 @@ void ApplyFrameToWindow(FrameMedia& media, const FrameInfo& frame, WindowControl
         shown = FrameOnWindow{hwnd};
     ShapeWindow(media, hwnd, shown);
     const bool moved = PlaceWindow(frame, hwnd, x, y);
-    if (shown.picture == &media && !moved)
+    if (shown.picture == &media && shown.copied && !moved)
         return;
     shown.picture = &media;
+    shown.copied = false;
     if (!media.surface.IsBuilt())
         return;
-    if (!window.DC.Begin(false)) {
-        // Painting will copy it.
+    if (window.DC.Begin(false)) {
+        shown.copied = CopyCanvas(media, window.DC.Hdc());
+        window.DC.End();
+    }
+    if (!shown.copied) {
+        // The window still shows what it showed before: painting will copy
+        // the frame, or the next show of it will.
         ::InvalidateRect(hwnd, nullptr, FALSE);
         return;
     }
-    CopyCanvas(media, window.DC.Hdc());
-    window.DC.End();
     // The whole picture is there now: what the new shape or place asked to
     // be painted needs no second copy.
     ::ValidateRect(hwnd, nullptr);
 }
 
-void PaintShownFrame(WindowControl& window, const FrameOnWindow& shown)
+namespace {
+
+// Whether the record names a frame with a picture for that window, copied
+// there or not.
+bool HasPictureFor(const WindowControl& window, const FrameOnWindow& shown)
+{
+    return window.Hwnd() != nullptr && shown.window == window.Hwnd() && shown.picture != nullptr &&
+           shown.picture->surface.IsBuilt();
+}
+
+} // namespace
+
+void PaintShownFrame(WindowControl& window, FrameOnWindow& shown)
 {
     HWND hwnd = window.Hwnd();
     if (hwnd == nullptr)
@@ -270,13 +313,16 @@ void PaintShownFrame(WindowControl& window, const FrameOnWindow& shown)
         ::ValidateRect(hwnd, nullptr);
         return;
     }
-    if (ShowsPicture(window, shown))
-        CopyCanvas(*shown.picture, window.DC.Hdc());
+    // A copy that fails leaves that part as it was. Asking for painting
+    // again would repeat at once as well: the next show of the frame copies
+    // it. One that succeeds may have covered only a part of the window, so
+    // it does not make the record say the whole picture is there.
+    if (HasPictureFor(window, shown) && !CopyCanvas(*shown.picture, window.DC.Hdc()))
+        shown.copied = false;
     window.DC.End();
 }
 
 bool ShowsPicture(const WindowControl& window, const FrameOnWindow& shown)
 {
-    return window.Hwnd() != nullptr && shown.window == window.Hwnd() && shown.picture != nullptr &&
-           shown.picture->surface.IsBuilt();
+    return HasPictureFor(window, shown) && shown.copied;
 }

@@ -51,12 +51,22 @@ struct CharacterSlot {
     std::vector<FrameMedia> media;
 };
 
-// What a loader reads and makes for a character, all its slots together:
-// the bytes of the pictures and voices and of the canvases composed from
-// them. A 32-bit program cannot hold more beside everything else, and a
-// damaged archive of many frames with large canvases, pictures or voices
-// would otherwise keep start-up busy for hours before running out of memory.
+// What a loader keeps for a character, all its slots together: the voices'
+// bytes and the canvases composed for its frames, which stay as long as the
+// program. A 32-bit program cannot hold more beside everything else, and a
+// damaged archive of many frames with large canvases or voices would
+// otherwise keep start-up busy for hours before running out of memory. The
+// pictures the canvases are composed from are held only until the next
+// one replaces them, so they take nothing from it; but no picture larger
+// than what is left of it is loaded.
 constexpr uint64_t kMostLoadedBytes = uint64_t{1} << 30;
+
+// How many bytes of pictures a loader may decode, in all, for each byte of
+// its budget. A sound character's frames each have an image and a mask of
+// about their canvas's size, and the budget holds the canvases; a damaged
+// archive whose frames name picture after large picture (each of them
+// fitting the budget) would otherwise keep start-up decoding for hours.
+constexpr uint64_t kDecodedPictureBytesPerBudgetByte = 4;
 
 // How many frames a loader composes for a character: each holds a DIB
 // section and a memory DC, and a region unless its shape is an earlier
@@ -91,18 +101,17 @@ inline constexpr CharacterForm kNumberedCharacterForm = {ReadNumberedScript, Kee
 class CharacterLoader {
 public:
     explicit CharacterLoader(std::string archive, uint64_t byteBudget = kMostLoadedBytes,
-                             const CharacterForm& form = kNumberedCharacterForm)
-        : archive_(std::move(archive)), bytesLeft_(byteBudget), form_(form)
-    {
-    }
+                             const CharacterForm& form = kNumberedCharacterForm);
 
     // Loads the script entry scriptName into an empty slot, then every
     // frame's voice and, for frames that are not aliases, its composed
     // picture. A script that is missing or unreadable leaves the slot
     // empty, and so does a load that runs out of memory; a missing picture,
     // or a voice whose bytes do not hold the wave they describe, leaves
-    // only that part out. Once the loader's byte budget is spent, frames
-    // keep their records but get no voice and no picture; once it has
+    // only that part out. Once the loader's byte budget is spent (or a
+    // picture larger than what is left of it was found, or the pictures
+    // decoded came to kDecodedPictureBytesPerBudgetByte times the budget),
+    // frames keep their records but get no voice and no picture; once it has
     // composed kMostComposedFrames frames, the frames after keep their
     // records and voices but get no picture.
     void LoadSlotScript(CharacterSlot& slot, const std::string& scriptName);
@@ -113,7 +122,8 @@ public:
     // DIB section and the window shape (the one an earlier frame has, when
     // equal). A canvas of a size no window could have is not made, nor one
     // the byte budget has no room for, nor any once the loader has composed
-    // its most frames (the frame then shows nothing).
+    // its most frames (the frame then shows nothing). A picture larger than
+    // what is left of the budget is not loaded, and spends what is left.
     void ComposeFrame(FrameMedia& media, FrameInfo& frame);
 
     // The voice of that entry name, from the byte budget; none when the
@@ -132,12 +142,16 @@ private:
     // The picture of that entry name, loaded unless it is the last one; one
     // without an image when there is none.
     Bitmap& Picture(const std::string& name, LastPicture& last);
+    // Whether that many bytes fit in what is left of the budget; false, and
+    // nothing left, when they do not.
+    bool Fits(uint64_t bytes);
     // Takes bytes from the budget; false, and nothing left, when fewer are
     // left than that.
     bool Spend(uint64_t bytes);
 
     std::string archive_;
     uint64_t bytesLeft_;
+    uint64_t pictureBytesLeft_;
     int32_t framesLeft_ = kMostComposedFrames;
     CharacterForm form_;
     Bitmap canvas_;
@@ -155,32 +169,37 @@ void PlayFrameSound(const FrameMedia& media);
 // Stops the voice that plays, before the bytes it plays from go away.
 void StopFrameSound();
 
-// What the window shows from ApplyFrameToWindow: the shape it last took
-// and the frame whose picture it holds. Handing the system a window region
-// costs it far more than copying the picture, and copying costs more than
-// nothing, so a frame whose shape the window has keeps it, and the frame on
-// screen at its place is not copied again: the window's paint requests
-// (PaintShownFrame) bring back what other windows uncover. Frames are
-// loaded once and never move, so a frame is known by its address and a
-// shape by its region's.
+// What the window shows from ApplyFrameToWindow: the shape it last took,
+// the frame whose picture it is to show and whether that picture reached
+// it (a copy can fail, while the system shows another desktop, say).
+// Handing the system a window region costs it far more than copying the
+// picture, and copying costs more than nothing, so a frame whose shape the
+// window has keeps it, and the frame on screen at its place is not copied
+// again: the window's paint requests (PaintShownFrame) bring back what
+// other windows uncover. Frames are loaded once and never move, so a frame
+// is known by its address and a shape by its region's.
 struct FrameOnWindow {
     HWND window = nullptr;
     bool shaped = false;
     const Region* shape = nullptr;
     FrameMedia* picture = nullptr;
+    // The whole picture was copied onto the window, and no copy failed since.
+    bool copied = false;
 };
 
 // Gives the window the frame's shape, puts it at (x, y) with the frame's
 // canvas size and copies the canvas into it. The shape and the place are
 // set only where they differ from what the window has, and the canvas is
-// copied only when the frame or the place changed.
+// copied only when the frame or the place changed or the last copy failed.
+// A copy that fails leaves the window to be painted.
 void ApplyFrameToWindow(FrameMedia& media, const FrameInfo& frame, WindowControl& window, int32_t x, int32_t y,
                         FrameOnWindow& shown);
 
 // Answers WM_PAINT: copies the canvas of the frame shown into the part of
-// the window the system asks for (none before a frame was shown).
-void PaintShownFrame(WindowControl& window, const FrameOnWindow& shown);
+// the window the system asks for (none before a frame was shown). A copy
+// that fails is recorded, so that the next show of the frame copies it.
+void PaintShownFrame(WindowControl& window, FrameOnWindow& shown);
 
 // Whether the window shows a frame with a picture: the window then has
-// the picture's size, and the picture covers it.
+// the picture's size, and the picture, copied there, covers it.
 bool ShowsPicture(const WindowControl& window, const FrameOnWindow& shown);

@@ -352,6 +352,28 @@ TEST_F(IvrelFrames, AScriptThatIsMissingOrDamagedLeavesTheSlotEmpty)
     EXPECT_TRUE(missing.slot.frames.empty());
 }
 
+// Start-up loads the whole table through one loader, whose budget counts
+// what the frames keep, not the pictures they were composed from: a
+// character of Quenna's size, each frame with an image of its own as large
+// as its canvas, is composed whole.
+TEST_F(IvrelFrames, ALargeSoundCharacterIsComposedWholeAtStartUp)
+{
+    constexpr int32_t kSlots = 25;
+    constexpr int32_t kFramesPerSlot = 30;
+    const auto script = [](const std::vector<std::string>& images) {
+        std::vector<IvrelScriptFrame> records;
+        for (const std::string& image : images)
+            records.push_back(Record(image, "", ""));
+        return Bytes(records);
+    };
+    const auto scriptName = [](int32_t slot) { return IvrelSlotTable(slot).script; };
+    CharacterArchive archive(OwnImageCharacter(kSlots, kFramesPerSlot, script, scriptName));
+    CharacterLoader loader(archive.Path(), kQuarterQuennaBudget, kIvrelCharacterForm);
+    std::vector<CharacterSlot> slots(kSlots);
+    LoadIvrelSlots(loader, slots);
+    EXPECT_EQ(FramesShowingTheirOwnImage(slots), kSlots * kFramesPerSlot);
+}
+
 // A wave whose RIFF chunk claims more bytes than the entry holds.
 std::string OverlongVoice()
 {

@@ -13,6 +13,7 @@
 
 #include <cstring>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -199,7 +200,7 @@ TEST_F(AnimationFrames, ACanvasNoWindowCouldHaveIsNotMade)
 // What PaintingProcedure paints: the window and the record of what it shows,
 // set by the test that shows frames on it.
 WindowControl* paintedWindow = nullptr;
-const FrameOnWindow* paintedFrame = nullptr;
+FrameOnWindow* paintedFrame = nullptr;
 
 // A window procedure that paints as the program's main window does.
 LRESULT CALLBACK PaintingProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
@@ -355,6 +356,85 @@ TEST_F(AnimationFrames, PaintingCopiesTheFrameShown)
         PumpMessagesAWhile();
         EXPECT_FALSE(GetUpdateRect(hwnd, &update, FALSE));
         EXPECT_EQ(ScreenAt(200 + 5, 150 + 5), frame == 0 ? kBlue : kRed) << "the frame shown, painted again";
+    }
+    paintedWindow = nullptr;
+    paintedFrame = nullptr;
+}
+
+// While it lives, the frame's canvas is one that has lost its memory
+// context, so no copy of it to a window can be made; then the frame gets
+// its own canvas back.
+class LostCanvas {
+public:
+    explicit LostCanvas(FrameMedia& media) : media_(media), canvas_(std::move(media.surface))
+    {
+        lost_ = media_.surface.BuildBlank(canvas_.Image().Width(), canvas_.Image().Height(), 32) &&
+                media_.surface.Context().Delete();
+    }
+    ~LostCanvas() { media_.surface = std::move(canvas_); }
+    LostCanvas(const LostCanvas&) = delete;
+    LostCanvas& operator=(const LostCanvas&) = delete;
+    bool Lost() const { return lost_; }
+
+private:
+    FrameMedia& media_;
+    DibSurface canvas_;
+    bool lost_ = false;
+};
+
+// A copy of the frame to the window that fails leaves the window to be
+// painted and is not taken for the picture on screen: the window's paint
+// request copies the frame, and a window that does not paint gets it at the
+// next show of the frame. A paint request whose copy fails leaves the next
+// show to copy it as well.
+TEST_F(AnimationFrames, ACopyThatFailedIsMadeGoodByPaintingOrTheNextShow)
+{
+    CharacterSlot slot = LoadOne(Script(1, 30, 30, {Frame("image", "", "")}));
+    ASSERT_EQ(slot.media.size(), 1u);
+    FrameMedia& media = slot.media[0];
+    const FrameInfo& frame = slot.slot.frames[0];
+    RECT update = {};
+    for (const bool paints : {true, false}) {
+        SCOPED_TRACE(paints ? "a window that paints" : "a window that does not paint");
+        FrameWindow shown(paints ? PaintingProcedure : DefWindowProcA);
+        HWND hwnd = shown.window.Hwnd();
+        FrameOnWindow onWindow;
+        paintedWindow = &shown.window;
+        paintedFrame = &onWindow;
+        {
+            LostCanvas lost(media);
+            ASSERT_TRUE(lost.Lost());
+            ApplyFrameToWindow(media, frame, shown.window, 200, 150, onWindow);
+            EXPECT_TRUE(GetUpdateRect(hwnd, &update, FALSE)) << "the window is left to be painted";
+            EXPECT_FALSE(ShowsPicture(shown.window, onWindow)) << "the picture is not on the window";
+        }
+        // Stale pixels, to be painted over.
+        Smear(hwnd, kYellow);
+        PumpMessagesAWhile();
+        if (paints)
+            EXPECT_EQ(ScreenAt(200 + 5, 150 + 5), kBlue) << "the paint request copied the frame";
+        else
+            ASSERT_NE(ScreenAt(200 + 5, 150 + 5), kBlue);
+        EXPECT_FALSE(GetUpdateRect(hwnd, &update, FALSE));
+
+        Smear(hwnd, kYellow);
+        ApplyFrameToWindow(media, frame, shown.window, 200, 150, onWindow);
+        PumpMessagesAWhile();
+        EXPECT_EQ(ScreenAt(200 + 5, 150 + 5), kBlue) << "the next show of the frame copies it";
+        EXPECT_TRUE(ShowsPicture(shown.window, onWindow));
+
+        if (paints) {
+            {
+                LostCanvas lost(media);
+                Smear(hwnd, kYellow);
+                InvalidateRect(hwnd, nullptr, FALSE);
+                UpdateWindow(hwnd);
+            }
+            EXPECT_FALSE(ShowsPicture(shown.window, onWindow)) << "a paint request whose copy failed";
+            ApplyFrameToWindow(media, frame, shown.window, 200, 150, onWindow);
+            PumpMessagesAWhile();
+            EXPECT_EQ(ScreenAt(200 + 5, 150 + 5), kBlue) << "the next show after a failed paint copies it";
+        }
     }
     paintedWindow = nullptr;
     paintedFrame = nullptr;

@@ -48,6 +48,46 @@ std::string Script(int32_t version, int32_t width, int32_t height, const std::ve
     return std::string(bytes.begin(), bytes.end());
 }
 
+uint32_t OwnImageColour(int32_t slot, int32_t frame)
+{
+    // Blue is never 0, so no frame is the key colour.
+    return static_cast<uint32_t>(slot) << 16 | static_cast<uint32_t>(frame) << 8 | 0x80;
+}
+
+std::vector<std::pair<std::string, std::string>> OwnImageCharacter(int32_t slots, int32_t framesPerSlot,
+                                                                   OwnImageScript script, SlotScriptName scriptName)
+{
+    std::vector<std::pair<std::string, std::string>> entries;
+    for (int32_t slot = 0; slot < slots; ++slot) {
+        std::vector<std::string> images;
+        for (int32_t frame = 0; frame < framesPerSlot; ++frame) {
+            images.push_back("own" + std::to_string(slot) + "_" + std::to_string(frame));
+            entries.push_back({images.back() + ".bmz", Picture(kQuarterQuennaWidth, kQuarterQuennaHeight,
+                                                               OwnImageColour(slot, frame))});
+        }
+        entries.push_back({scriptName(slot), script(images)});
+    }
+    return entries;
+}
+
+int32_t FramesShowingTheirOwnImage(std::vector<CharacterSlot>& slots)
+{
+    int32_t showing = 0;
+    for (size_t slot = 0; slot < slots.size(); ++slot) {
+        for (size_t frame = 0; frame < slots[slot].media.size(); ++frame) {
+            FrameMedia& media = slots[slot].media[frame];
+            if (!media.surface.IsBuilt())
+                continue;
+            const uint32_t colour = OwnImageColour(static_cast<int32_t>(slot), static_cast<int32_t>(frame));
+            const int32_t right = media.surface.Image().Width() - 1;
+            const int32_t bottom = media.surface.Image().Height() - 1;
+            if (CanvasAt(media, 0, 0) == colour && CanvasAt(media, right, bottom) == colour)
+                ++showing;
+        }
+    }
+    return showing;
+}
+
 CharacterArchive::CharacterArchive(const std::vector<std::pair<std::string, std::string>>& entries)
     : path_(folder_.File("character.pac"))
 {

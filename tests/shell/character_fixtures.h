@@ -34,6 +34,25 @@ ScriptFrame Frame(const std::string& image, const std::string& sound, const std:
 std::string Script(int32_t version, int32_t width, int32_t height, const std::vector<ScriptFrame>& frames,
                    uint8_t voiceFlag = 0);
 
+// Quenna's canvas is 508 x 448. Tests of a character of its size compose
+// at a quarter of each side, with the loader's budget cut to match.
+constexpr int32_t kQuarterQuennaWidth = 508 / 4;
+constexpr int32_t kQuarterQuennaHeight = 448 / 4;
+constexpr uint64_t kQuarterQuennaBudget = kMostLoadedBytes / 16;
+
+// The entries of a character at a quarter of Quenna's canvas side whose
+// every frame has an image of its own, as large as the canvas and in a
+// colour of its own (OwnImageColour(slot, frame)): the images, and each
+// slot's script, made by script from its frames' image names (without
+// ".bmz") and stored under scriptName(slot).
+using OwnImageScript = std::string (*)(const std::vector<std::string>& images);
+using SlotScriptName = std::string (*)(int32_t slot);
+std::vector<std::pair<std::string, std::string>> OwnImageCharacter(int32_t slots, int32_t framesPerSlot,
+                                                                   OwnImageScript script, SlotScriptName scriptName);
+uint32_t OwnImageColour(int32_t slot, int32_t frame);
+// How many frames of the slots show their own image on a composed canvas.
+int32_t FramesShowingTheirOwnImage(std::vector<CharacterSlot>& slots);
+
 // A character archive written into a folder of its own: entries by name,
 // each stored as a ZLC3 block.
 class CharacterArchive {

@@ -129,7 +129,8 @@ TEST_F(HostileCharacter, FramesPastTheLoadersBudgetAreNeitherReadNorComposed)
     }
     entries.push_back({"many.ttp", Script(2, 40, 30, frames)});
     CharacterArchive archive(entries);
-    const uint64_t frameBytes = picture.size() + voice.size() + 4 * 40 * 30;
+    // What a frame keeps: its voice and its canvas's section.
+    const uint64_t frameBytes = voice.size() + 4 * 40 * 30;
 
     for (const uint64_t budget : {kMostLoadedBytes, 2 * frameBytes}) {
         SCOPED_TRACE(budget);
@@ -142,6 +143,99 @@ TEST_F(HostileCharacter, FramesPastTheLoadersBudgetAreNeitherReadNorComposed)
             EXPECT_EQ(static_cast<bool>(slot.media[i].wave), whole) << i;
             EXPECT_EQ(slot.media[i].imageWidth, whole ? 10 : 0) << i;
         }
+    }
+}
+
+// The pictures a canvas is composed from are held only until the next ones
+// replace them, so a large character that is sound is composed whole: 26
+// slots of 30 frames, each frame with an image of its own as large as its
+// canvas, as large as Quenna's.
+TEST_F(HostileCharacter, ALargeSoundCharacterIsComposedWhole)
+{
+    constexpr int32_t kSlots = 26;
+    constexpr int32_t kFramesPerSlot = 30;
+    const auto script = [](const std::vector<std::string>& images) {
+        std::vector<ScriptFrame> frames;
+        for (const std::string& image : images)
+            frames.push_back(Frame(image, "", ""));
+        return Script(2, kQuarterQuennaWidth, kQuarterQuennaHeight, frames);
+    };
+    const auto scriptName = [](int32_t slot) { return "slot" + std::to_string(slot) + ".ttp"; };
+    CharacterArchive archive(OwnImageCharacter(kSlots, kFramesPerSlot, script, scriptName));
+    CharacterLoader loader(archive.Path(), kQuarterQuennaBudget);
+    std::vector<CharacterSlot> slots(kSlots);
+    for (int32_t slot = 0; slot < kSlots; ++slot)
+        loader.LoadSlotScript(slots[static_cast<size_t>(slot)], scriptName(slot));
+    EXPECT_EQ(FramesShowingTheirOwnImage(slots), kSlots * kFramesPerSlot);
+}
+
+// A picture larger than what the budget has left is not loaded, and what is
+// left is spent: a damaged archive gets no huge picture in beside what the
+// loader keeps. A budget that has room for it composes every frame.
+TEST_F(HostileCharacter, APictureLargerThanTheBudgetLeftIsNotLoaded)
+{
+    const std::string huge = Picture(100, 100, kBlue);
+    CharacterArchive archive({{"huge.bmz", huge},
+                              {"small.bmz", Picture(10, 10, kRed)},
+                              {"other.bmz", Picture(10, 10, kWhite)},
+                              {"voice.wav", Voice(1)},
+                              {"slot.ttp", Script(2, 40, 30,
+                                                  {Frame("small", "", ""), Frame("huge", "", ""),
+                                                   Frame("other", "voice", "")})}});
+    const uint64_t section = 4 * 40 * 30;
+    struct Case {
+        uint64_t budget;
+        std::vector<bool> composed;
+    };
+    const Case cases[] = {
+        {3 * section, {true, false, false}},
+        {3 * section + huge.size(), {true, true, true}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.budget);
+        CharacterSlot slot;
+        CharacterLoader(archive.Path(), c.budget).LoadSlotScript(slot, "slot.ttp");
+        ASSERT_EQ(slot.media.size(), 3u) << "every frame keeps its record";
+        for (size_t i = 0; i < slot.media.size(); ++i) {
+            EXPECT_EQ(slot.media[i].surface.IsBuilt(), c.composed[i]) << i;
+            EXPECT_EQ(slot.media[i].imageWidth != 0, c.composed[i]) << i;
+        }
+        EXPECT_EQ(static_cast<bool>(slot.media[2].wave), c.composed[2]);
+    }
+}
+
+// Frames that each name another picture, far larger than their canvas but
+// each fitting the budget: decoding them all would keep start-up busy for
+// hours at the program's sizes. A loader decodes pictures up to
+// kDecodedPictureBytesPerBudgetByte times its budget; the frames after get
+// nothing, as past a spent budget, though their sections would fit.
+TEST_F(HostileCharacter, PicturesAreDecodedOnlyUpToTheirAllowance)
+{
+    constexpr int32_t kSide = 64;
+    constexpr int kFrames = 40;
+    const std::string large = Picture(kSide, kSide, kBlue);
+    Entries entries;
+    std::vector<ScriptFrame> frames;
+    for (int i = 0; i < kFrames; ++i) {
+        const std::string name = "picture" + std::to_string(i);
+        entries.push_back({name + ".bmz", large});
+        frames.push_back(Frame(name, "", ""));
+    }
+    entries.push_back({"slot.ttp", Script(2, 8, 8, frames)});
+    CharacterArchive archive(entries);
+    const uint64_t budget = 4 * large.size();
+    ASSERT_LT(uint64_t{kFrames} * 4 * 8 * 8, budget) << "every frame's section fits";
+    const uint64_t pixelBytes = 4 * kSide * kSide;
+    const size_t decodable = static_cast<size_t>(kDecodedPictureBytesPerBudgetByte * budget / pixelBytes);
+    ASSERT_LT(decodable, static_cast<size_t>(kFrames));
+
+    CharacterSlot slot;
+    CharacterLoader(archive.Path(), budget).LoadSlotScript(slot, "slot.ttp");
+    ASSERT_EQ(slot.media.size(), static_cast<size_t>(kFrames)) << "every frame keeps its record";
+    for (size_t i = 0; i < slot.media.size(); ++i) {
+        const bool composed = i < decodable;
+        EXPECT_EQ(slot.media[i].surface.IsBuilt(), composed) << i;
+        EXPECT_EQ(slot.media[i].imageWidth, composed ? kSide : 0) << i;
     }
 }
 
