@@ -60,11 +60,12 @@ struct Canvas {
         return shape;
     }
     // The picture without the marker, whose cells differ from frame to frame.
-    Canvas WithoutMarker() const
+    Canvas WithoutMarker(const DemoMarkerPlace& place) const
     {
         Canvas bare = *this;
-        for (int y = DemoMarker::kTop; y < DemoMarker::kTop + DemoMarker::kCellSize; ++y)
-            for (int x = DemoMarker::kLeft; x < DemoMarker::kLeft + DemoMarker::kWidth; ++x)
+        const DemoMarkerBox marker = DemoMarkerOn(place, width);
+        for (int y = marker.top; y < marker.bottom; ++y)
+            for (int x = marker.left; x < marker.right; ++x)
                 bare.Set(x, y, kKey);
         return bare;
     }

@@ -142,8 +142,9 @@ TEST_F(IvrelDemoArchive, PicturesAre32BitAndTheMarkerLiesInEveryImage)
                 EXPECT_LE(mask.Height(), image.Height()) << frame.maskName;
                 maskWidth = mask.Width();
             }
-            EXPECT_LE(maskWidth, DemoMarker::kLeft) << frame.maskName;
-            EXPECT_GE(maskWidth + image.Width(), DemoMarker::kLeft + DemoMarker::kWidth);
+            const DemoMarkerBox marker = DemoMarkerOn(kIvrelDemoMarker, maskWidth + image.Width());
+            EXPECT_LE(maskWidth, marker.left) << frame.maskName;
+            EXPECT_GE(maskWidth + image.Width(), marker.right);
         }
     }
 }
@@ -157,7 +158,8 @@ TEST_F(IvrelDemoArchive, MarkerNamesTheSlotAndTheFrameWhosePictureIsShown)
             const Canvas canvas = Compose(script.frames[index]);
             int markedSlot = -1;
             int markedFrame = -1;
-            ASSERT_TRUE(DecodeDemoMarker([&](int x, int y) { return canvas.At(x, y); }, markedSlot, markedFrame));
+            ASSERT_TRUE(DecodeDemoMarker(DemoMarkerOn(kIvrelDemoMarker, canvas.width), [&](int x, int y) { return canvas.At(x, y); },
+                                         markedSlot, markedFrame));
             EXPECT_EQ(markedSlot, slot);
             EXPECT_EQ(markedFrame, static_cast<int>(ShownFrame(script, index)));
         }
@@ -227,7 +229,7 @@ TEST_F(IvrelDemoArchive, EveryActionLooksDifferent)
     for (int32_t slot = 0; slot < kSlots; ++slot) {
         const IvrelScript script = LoadScript(slot);
         ASSERT_FALSE(script.frames.empty()) << slot;
-        first.push_back(Compose(script.frames[0]).WithoutMarker());
+        first.push_back(Compose(script.frames[0]).WithoutMarker(kIvrelDemoMarker));
     }
     for (int32_t a = 0; a < kSlots; ++a)
         for (int32_t b = a + 1; b < kSlots; ++b)
@@ -248,7 +250,7 @@ TEST_F(IvrelDemoArchive, IdleChangesThePictureButKeepsTheShapeAndThePlace)
         EXPECT_EQ(canvas.Shape(), first.Shape());
         EXPECT_EQ(idle.frames[index].offsetX, idle.frames[0].offsetX);
         EXPECT_EQ(idle.frames[index].offsetY, idle.frames[0].offsetY);
-        if (canvas.WithoutMarker().pixels != first.WithoutMarker().pixels)
+        if (canvas.WithoutMarker(kIvrelDemoMarker).pixels != first.WithoutMarker(kIvrelDemoMarker).pixels)
             ++otherPictures;
     }
     EXPECT_GE(otherPictures, 2) << "a blink and a glance";

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "tools/demo_character/demo_markers.h"
 #include "tools/demo_character/figure.h"
 
 #include <vector>
@@ -23,4 +24,6 @@ struct CharacterDesign {
     int clockTop;
     // Each character's voice is the shared recipes raised or lowered by this.
     float voicePitch;
+    // Where its pictures carry their marker (demo_markers.h).
+    DemoMarkerPlace marker;
 };

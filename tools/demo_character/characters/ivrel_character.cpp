@@ -275,7 +275,7 @@ private:
         const Placement placement{left + (kFigureCentreX - FigureBox::kLeft) * kScale, kTop, kScale};
         Sketch sketch(picture, placement);
         DrawFigure(sketch, kLook, drawn.poses.empty() ? Pose{} : drawn.poses[0]);
-        DrawMarker(picture, slot, owner);
+        DrawMarker(picture, DemoMarkerOn(kIvrelDemoMarker, left + kImageWidth), slot, owner);
         content_.Add(name + ".bmz", EncodeBmp32(picture));
         return name;
     }

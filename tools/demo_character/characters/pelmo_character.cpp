@@ -77,7 +77,7 @@ const CharacterDesign& Design()
 {
     // Head and chest over the click areas A (160, 128)-(272, 218) and
     // B (160, 219)-(270, 265); the clock to his right.
-    static const CharacterDesign design{"pelmo", {{{kColours, Spikes, SpikyFringe, Overalls}, {216, 36, 0.95f}}}, 400, 50, 0.85f};
+    static const CharacterDesign design{"pelmo", {{{kColours, Spikes, SpikyFringe, Overalls}, {216, 36, 0.95f}}}, 400, 50, 0.85f, kPelmoDemoMarker};
     return design;
 }
 

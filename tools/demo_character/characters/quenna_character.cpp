@@ -54,7 +54,7 @@ const CharacterDesign& Design()
 {
     // She fills the edition's canvas as the figure units were made for her.
     static const CharacterDesign design{
-        "quenna", {{{kColours, Buns, Locks, Dress}, {kFigureCentreX, 0, 1}}}, 398, 36, 1.0f};
+        "quenna", {{{kColours, Buns, Locks, Dress}, {kFigureCentreX, 0, 1}}}, 398, 36, 1.0f, kQuennaDemoMarker};
     return design;
 }
 

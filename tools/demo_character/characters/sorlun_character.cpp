@@ -133,7 +133,8 @@ const CharacterDesign& Design()
                                          {{kRunette, TwinTails, PartedFringe, SailorSuit}, {322, 32, 0.75f}}},
                                         207,
                                         354,
-                                        1.12f};
+                                        1.12f,
+                                        kSorlunDemoMarker};
     return design;
 }
 

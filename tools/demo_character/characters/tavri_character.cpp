@@ -63,7 +63,7 @@ const CharacterDesign& Design()
 {
     // Head and chest over the click areas A (168, 96)-(280, 191) and
     // B (214, 192)-(257, 239); the clock to her right.
-    static const CharacterDesign design{"tavri", {{{kColours, LongHair, FringeAndHeadband, Tunic}, {224, 0, 1}}}, 356, 40, 1.1f};
+    static const CharacterDesign design{"tavri", {{{kColours, LongHair, FringeAndHeadband, Tunic}, {224, 0, 1}}}, 356, 40, 1.1f, kTavriDemoMarker};
     return design;
 }
 
