@@ -58,13 +58,21 @@ constexpr DemoMarkerBox DemoMarkerOn(const DemoMarkerPlace& place, int canvasWid
     return {left, place.y, left + DemoMarker::kWidth, place.y + DemoMarker::kCellSize};
 }
 
-// Each edition's place; the readers of the marker and the character that
-// draws it (tools/demo_character/characters/) take it from here.
-inline constexpr DemoMarkerPlace kQuennaDemoMarker{DemoMarkerPlace::Edge::kLeft, 120, 16};
-inline constexpr DemoMarkerPlace kPelmoDemoMarker{DemoMarkerPlace::Edge::kLeft, 120, 16};
-inline constexpr DemoMarkerPlace kTavriDemoMarker{DemoMarkerPlace::Edge::kLeft, 120, 16};
-inline constexpr DemoMarkerPlace kSorlunDemoMarker{DemoMarkerPlace::Edge::kLeft, 120, 16};
-inline constexpr DemoMarkerPlace kIvrelDemoMarker{DemoMarkerPlace::Edge::kLeft, 120, 16};
+// Each edition's place, inside its character in every frame; the readers of
+// the marker and the character that draws it (tools/demo_character/
+// characters/) take it from here.
+// On a clip in Quenna's hair, left of her crown.
+inline constexpr DemoMarkerPlace kQuennaDemoMarker{DemoMarkerPlace::Edge::kLeft, 194, 100};
+// On a bar clip on the left of Pelmo's hair.
+inline constexpr DemoMarkerPlace kPelmoDemoMarker{DemoMarkerPlace::Edge::kLeft, 170, 120};
+// On a slide in Tavri's fringe, below her headband.
+inline constexpr DemoMarkerPlace kTavriDemoMarker{DemoMarkerPlace::Edge::kLeft, 180, 104};
+// On the clip in the bob of ソルビ, the left one of the two.
+inline constexpr DemoMarkerPlace kSorlunDemoMarker{DemoMarkerPlace::Edge::kLeft, 176, 92};
+// Stones in the brim of Ivrel's hat. His frames' canvas is his image with the
+// side picture of the frame (of several widths, or none) left of it, so the
+// place is counted from the right edge, where the image ends.
+inline constexpr DemoMarkerPlace kIvrelDemoMarker{DemoMarkerPlace::Edge::kRight, 104, 34};
 
 // The colour (0x00RRGGBB) of marker cell index for the given slot and frame.
 inline uint32_t DemoMarkerCellColour(int slot, int frame, int cell)

@@ -1,10 +1,12 @@
 #include "tools/demo_character/frame_pictures.h"
 
 #include "tools/demo_character/backdrops.h"
+#include "tools/demo_character/marker_trims.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <functional>
 
 namespace {
 
@@ -37,24 +39,19 @@ std::vector<Placement> Placements(const CharacterDesign& design)
 
 } // namespace
 
-void DrawMarker(Raster& raster, const DemoMarkerBox& marker, int slot, int frame)
-{
-    for (int cell = 0; cell < DemoMarker::kCellCount; ++cell)
-        raster.FillRect(marker.left + cell * DemoMarker::kCellSize, marker.top, DemoMarker::kCellSize, DemoMarker::kCellSize,
-                        DemoMarkerCellColour(slot, frame, cell));
-}
-
 Raster DrawFramePicture(const CharacterDesign& design, const FramePlan& frame, const DemoMarkerBox& marker, int slot,
                         int frameIndex)
 {
     const Box box = PictureBox(design, marker);
     Raster picture(box.left, box.top, box.right - box.left, box.bottom - box.top, kKeyColour);
+    const MarkerClip& clip = design.markerClip;
+    const auto wearClip = [&] { DrawMarkerClip(picture, marker, clip.colour, slot, frameIndex); };
     // Right to left: where two figures meet, the left one stands in front.
     for (size_t i = design.figures.size(); i-- > 0;) {
         Sketch sketch(picture, design.figures[i].placement);
-        DrawFigure(sketch, design.figures[i].look, i < frame.poses.size() ? frame.poses[i] : Pose{});
+        DrawFigure(sketch, design.figures[i].look, i < frame.poses.size() ? frame.poses[i] : Pose{},
+                   i == clip.wearer ? std::function<void()>(wearClip) : nullptr);
     }
-    DrawMarker(picture, marker, slot, frameIndex);
     return picture;
 }
 

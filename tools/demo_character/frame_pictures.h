@@ -9,16 +9,12 @@
 
 // The pictures of a character's frames, for any form of script.
 
-// The figures in the frame's poses, with the marker of the slot and the
-// frame (demo_markers.h) in its box on the canvas, on a picture that covers
-// every figure's box and the marker; the picture's Left(), Top() is its
-// place on the canvas.
+// The figures in the frame's poses, the marker of the slot and the frame
+// (demo_markers.h) in its box on the canvas on the clip of the design, on a
+// picture that covers every figure's box and the marker; the picture's
+// Left(), Top() is its place on the canvas.
 Raster DrawFramePicture(const CharacterDesign& design, const FramePlan& frame, const DemoMarkerBox& marker, int slot,
                         int frameIndex);
-
-// The marker of the slot and the frame (demo_markers.h) in its box on the
-// canvas, for a picture drawn in another form.
-void DrawMarker(Raster& raster, const DemoMarkerBox& marker, int slot, int frame);
 
 // The top-left corner on the canvas of every frame picture of the design.
 void PictureCorner(const CharacterDesign& design, const DemoMarkerBox& marker, int& left, int& top);

@@ -26,7 +26,7 @@ public:
     NumberedArchive(const EditionParameters& edition, const CharacterDesign& design)
         : edition_(edition), design_(design),
           canvas_{2 * edition.behaviour.originOffsetX, 2 * edition.behaviour.originOffsetY},
-          marker_(DemoMarkerOn(design.marker, canvas_.width))
+          marker_(DemoMarkerOn(design.markerClip.place, canvas_.width))
     {
     }
 
