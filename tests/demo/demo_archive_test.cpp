@@ -216,7 +216,7 @@ TEST_P(DemoArchive, FigureOnTheKeyColourCoversTheClickAreasAndAPointBesideThem)
     }
 }
 
-TEST_P(DemoArchive, MarkerNamesTheSlotAndTheFrameWhosePictureIsShown)
+TEST_P(DemoArchive, MarkerInsideTheCharacterNamesTheSlotAndTheFrameWhosePictureIsShown)
 {
     for (int slot = 0; slot < SlotCount(); ++slot) {
         const AnimationScript script = LoadScript(slot);
@@ -228,9 +228,7 @@ TEST_P(DemoArchive, MarkerNamesTheSlotAndTheFrameWhosePictureIsShown)
             ASSERT_TRUE(DecodeDemoMarker(Marker(), [&](int x, int y) { return canvas.At(x, y); }, markedSlot, markedFrame));
             EXPECT_EQ(markedSlot, slot);
             EXPECT_EQ(markedFrame, static_cast<int>(ShownFrame(script, index)));
-            // The marker is part of the window's shape.
-            for (int x = Marker().left; x < Marker().right; ++x)
-                EXPECT_NE(canvas.At(x, Marker().top), kKey);
+            ASSERT_NO_FATAL_FAILURE(ExpectMarkerInsideTheCharacter(canvas, Marker(), Demo().bodyPoint));
         }
     }
 }
