@@ -32,6 +32,7 @@ struct DemoEdition {
     const char* name;
     const EditionParameters& (*table)();
     const char* archive;
+    DemoMarkerPlace marker;
     // The areas a click reacts to, which the figure must cover in every
     // frame, and a point of the figure outside them (where the user drags
     // it or opens its menu without starting a reaction).
@@ -54,12 +55,12 @@ void PrintTo(const DemoEdition& edition, std::ostream* out)
 const std::vector<DemoEdition>& Editions()
 {
     static const std::vector<DemoEdition> editions{
-        {"quenna", QuennaEdition, QUENNA_DEMO_ARCHIVE, {QuennaRules().clickA.area, QuennaRules().clickB.area}, {256, 300},
+        {"quenna", QuennaEdition, QUENNA_DEMO_ARCHIVE, kQuennaDemoMarker, {QuennaRules().clickA.area, QuennaRules().clickB.area}, {256, 300},
          QuennaRules().idlePick},
-        {"pelmo", PelmoEdition, PELMO_DEMO_ARCHIVE, {kPelmoClickA, kPelmoClickB}, {216, 330}, kPelmoIdlePick},
-        {"tavri", TavriEdition, TAVRI_DEMO_ARCHIVE, {kTavriClickA, kTavriClickB}, {224, 300}, kTavriIdlePick,
+        {"pelmo", PelmoEdition, PELMO_DEMO_ARCHIVE, kPelmoDemoMarker, {kPelmoClickA, kPelmoClickB}, {216, 330}, kPelmoIdlePick},
+        {"tavri", TavriEdition, TAVRI_DEMO_ARCHIVE, kTavriDemoMarker, {kTavriClickA, kTavriClickB}, {224, 300}, kTavriIdlePick,
          {kTavriWalkLeft, kTavriWalkRight}},
-        {"sorlun", SorlunEdition, SORLUN_DEMO_ARCHIVE,
+        {"sorlun", SorlunEdition, SORLUN_DEMO_ARCHIVE, kSorlunDemoMarker,
          {kSorlunRightUpper, kSorlunRightLower, kSorlunLeftUpper, kSorlunLeftLower}, {202, 262}, kSorlunIdlePick},
     };
     return editions;
@@ -76,6 +77,7 @@ protected:
     static int SlotCount() { return Table().shell.slotCount; }
     static int32_t CanvasWidth() { return 2 * Table().behaviour.originOffsetX; }
     static int32_t CanvasHeight() { return 2 * Table().behaviour.originOffsetY; }
+    static DemoMarkerBox Marker() { return DemoMarkerOn(Demo().marker, CanvasWidth()); }
 
     static std::string ScriptName(int slot) { return ::ScriptName(Table().shell.scriptPattern, slot); }
 
@@ -214,7 +216,7 @@ TEST_P(DemoArchive, FigureOnTheKeyColourCoversTheClickAreasAndAPointBesideThem)
     }
 }
 
-TEST_P(DemoArchive, MarkerNamesTheSlotAndTheFrameWhosePictureIsShown)
+TEST_P(DemoArchive, MarkerInsideTheCharacterNamesTheSlotAndTheFrameWhosePictureIsShown)
 {
     for (int slot = 0; slot < SlotCount(); ++slot) {
         const AnimationScript script = LoadScript(slot);
@@ -223,12 +225,10 @@ TEST_P(DemoArchive, MarkerNamesTheSlotAndTheFrameWhosePictureIsShown)
             const Canvas canvas = Compose(script.frames[index]);
             int markedSlot = -1;
             int markedFrame = -1;
-            ASSERT_TRUE(DecodeDemoMarker([&](int x, int y) { return canvas.At(x, y); }, markedSlot, markedFrame));
+            ASSERT_TRUE(DecodeDemoMarker(Marker(), [&](int x, int y) { return canvas.At(x, y); }, markedSlot, markedFrame));
             EXPECT_EQ(markedSlot, slot);
             EXPECT_EQ(markedFrame, static_cast<int>(ShownFrame(script, index)));
-            // The marker is part of the window's shape.
-            for (int x = DemoMarker::kLeft; x < DemoMarker::kLeft + DemoMarker::kWidth; ++x)
-                EXPECT_NE(canvas.At(x, DemoMarker::kTop), kKey);
+            ASSERT_NO_FATAL_FAILURE(ExpectMarkerInsideTheCharacter(canvas, Marker(), Demo().bodyPoint));
         }
     }
 }
@@ -236,14 +236,15 @@ TEST_P(DemoArchive, MarkerNamesTheSlotAndTheFrameWhosePictureIsShown)
 TEST(DemoMarkers, HoldsEverySlotOfTheLargestEditionAndIsMissingWithoutTheFigure)
 {
     // 40 slots, numbered up to 39, and up to 16 frames each.
+    const DemoMarkerBox box = DemoMarkerOn(kTavriDemoMarker, 2 * TavriEdition().behaviour.originOffsetX);
     for (const auto& [slot, frame] : {std::pair{39, 15}, std::pair{0, 0}, std::pair{32, 1}, std::pair{63, 9}}) {
         int readSlot = -1;
         int readFrame = -1;
         ASSERT_TRUE(DecodeDemoMarker(
+            box,
             [&](int x, int y) {
-                const int cell = (x - DemoMarker::kLeft) / DemoMarker::kCellSize;
-                return y >= DemoMarker::kTop && y < DemoMarker::kTop + DemoMarker::kCellSize ? DemoMarkerCellColour(slot, frame, cell)
-                                                                                              : kKey;
+                const int cell = (x - box.left) / DemoMarker::kCellSize;
+                return y >= box.top && y < box.bottom ? DemoMarkerCellColour(slot, frame, cell) : kKey;
             },
             readSlot, readFrame));
         EXPECT_EQ(readSlot, slot);
@@ -251,8 +252,8 @@ TEST(DemoMarkers, HoldsEverySlotOfTheLargestEditionAndIsMissingWithoutTheFigure)
     }
     int slot = 0;
     int frame = 0;
-    EXPECT_FALSE(DecodeDemoMarker([](int, int) { return kKey; }, slot, frame));
-    EXPECT_FALSE(DecodeDemoMarker([](int, int) { return 0u; }, slot, frame));
+    EXPECT_FALSE(DecodeDemoMarker(box, [](int, int) { return kKey; }, slot, frame));
+    EXPECT_FALSE(DecodeDemoMarker(box, [](int, int) { return 0u; }, slot, frame));
 }
 
 TEST_P(DemoArchive, FramesRepeatPicturesShowMasksAndCarryVoices)
@@ -303,7 +304,7 @@ TEST_P(DemoArchive, EveryActionLooksDifferent)
         const AnimationScript script = LoadScript(slot);
         ASSERT_FALSE(script.frames.empty()) << slot;
         // Leave the marker out: the pictures themselves must differ.
-        first.push_back(Compose(script.frames[0]).WithoutMarker());
+        first.push_back(Compose(script.frames[0]).WithoutMarker(Demo().marker));
     }
     for (int a = 0; a < SlotCount(); ++a)
         for (int b = a + 1; b < SlotCount(); ++b)
@@ -322,7 +323,7 @@ TEST_P(DemoArchive, IdleChangesThePictureButKeepsTheShape)
         SCOPED_TRACE(index);
         const Canvas canvas = Compose(idle.frames[index]);
         EXPECT_EQ(canvas.Shape(), first.Shape());
-        if (canvas.WithoutMarker().pixels != first.WithoutMarker().pixels)
+        if (canvas.WithoutMarker(Demo().marker).pixels != first.WithoutMarker(Demo().marker).pixels)
             ++otherPictures;
     }
     EXPECT_GE(otherPictures, 2) << "a blink and a glance";
@@ -338,7 +339,8 @@ TEST_P(DemoArchive, StridingWalksGlideIntoTheirSecondStride)
         ASSERT_GE(walk.frames.size(), 2u);
         EXPECT_EQ(walk.frames[0].durationMs, 250u);
         EXPECT_EQ(ShownFrame(walk, 1), 1u);
-        EXPECT_NE(Compose(walk.frames[0]).WithoutMarker().pixels, Compose(walk.frames[1]).WithoutMarker().pixels);
+        EXPECT_NE(Compose(walk.frames[0]).WithoutMarker(Demo().marker).pixels,
+                  Compose(walk.frames[1]).WithoutMarker(Demo().marker).pixels);
     }
 }
 

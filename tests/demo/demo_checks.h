@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <windows.h>
+
 #include <cstdint>
 #include <map>
 #include <string>
@@ -51,6 +53,9 @@ struct Canvas {
                 if (left + x >= 0 && left + x < width && top + y >= 0 && top + y < height)
                     Set(left + x, top + y, PixelAt(picture, x, y));
     }
+    // Whether the pixel lies in the window's shape: on the canvas and not the
+    // key colour.
+    bool InShape(int x, int y) const { return x >= 0 && y >= 0 && x < width && y < height && At(x, y) != kKey; }
     // The window's shape: which pixels are not the key colour.
     std::vector<bool> Shape() const
     {
@@ -60,15 +65,57 @@ struct Canvas {
         return shape;
     }
     // The picture without the marker, whose cells differ from frame to frame.
-    Canvas WithoutMarker() const
+    Canvas WithoutMarker(const DemoMarkerPlace& place) const
     {
         Canvas bare = *this;
-        for (int y = DemoMarker::kTop; y < DemoMarker::kTop + DemoMarker::kCellSize; ++y)
-            for (int x = DemoMarker::kLeft; x < DemoMarker::kLeft + DemoMarker::kWidth; ++x)
+        const DemoMarkerBox marker = DemoMarkerOn(place, width);
+        for (int y = marker.top; y < marker.bottom; ++y)
+            for (int x = marker.left; x < marker.right; ++x)
                 bare.Set(x, y, kKey);
         return bare;
     }
 };
+
+// Whether a road of pixels of the window's shape, each beside the last (not
+// only corner to corner), leads from one pixel to the other: whether both
+// lie in one piece of the window.
+inline bool InOnePiece(const Canvas& canvas, POINT from, POINT to)
+{
+    if (!canvas.InShape(from.x, from.y))
+        return false;
+    std::vector<bool> reached(canvas.pixels.size(), false);
+    std::vector<POINT> next{from};
+    reached[static_cast<size_t>(from.y) * static_cast<size_t>(canvas.width) + static_cast<size_t>(from.x)] = true;
+    while (!next.empty()) {
+        const POINT at = next.back();
+        next.pop_back();
+        if (at.x == to.x && at.y == to.y)
+            return true;
+        for (const POINT step : {POINT{1, 0}, POINT{-1, 0}, POINT{0, 1}, POINT{0, -1}}) {
+            const POINT beside{at.x + step.x, at.y + step.y};
+            if (!canvas.InShape(beside.x, beside.y))
+                continue;
+            const size_t index = static_cast<size_t>(beside.y) * static_cast<size_t>(canvas.width) + static_cast<size_t>(beside.x);
+            if (!reached[index]) {
+                reached[index] = true;
+                next.push_back(beside);
+            }
+        }
+    }
+    return false;
+}
+
+// The marker lies inside the character: the pixels all round its cells are
+// the window's too, so the picture encloses it, and it is in the piece of
+// the window that holds a point of the character's body, not a piece of
+// its own that a click could hit beside the character.
+inline void ExpectMarkerInsideTheCharacter(const Canvas& canvas, const DemoMarkerBox& marker, POINT body)
+{
+    for (int y = marker.top - 1; y <= marker.bottom; ++y)
+        for (int x = marker.left - 1; x <= marker.right; ++x)
+            ASSERT_TRUE(canvas.InShape(x, y)) << "around the marker at " << x << "," << y;
+    EXPECT_TRUE(InOnePiece(canvas, POINT{marker.left, marker.top}, body)) << "the marker stands apart from the character";
+}
 
 // A 32-bit picture without compression, the only kind frames are composed
 // from, whose green is the key colour exactly: the region builder compares

@@ -22,6 +22,15 @@ namespace {
 
 constexpr int32_t kSlots = 25;
 
+// A point of his robe below both click bands: the image's middle column
+// (the image stands right of the mask) in this row.
+constexpr int32_t kRobeRow = 200;
+
+POINT RobePoint(int32_t canvasWidth, int32_t maskWidth)
+{
+    return {maskWidth + (canvasWidth - maskWidth) / 2, kRobeRow};
+}
+
 // Reads a copy of the archive: the reader opens files without sharing.
 class IvrelDemoArchive : public testing::Test {
 protected:
@@ -125,9 +134,9 @@ TEST_F(IvrelDemoArchive, TheTablesVoicesAndTheFramesOwnAreShortPcmWaves)
     }
 }
 
-// Every picture is one a frame can be composed from, and the side pictures
-// are narrow enough for the marker, at its place on the window's canvas, to
-// lie in the image right of them.
+// Every picture is one a frame can be composed from, and the marker, at its
+// place from the canvas's right edge, lies in the image right of the side
+// picture.
 TEST_F(IvrelDemoArchive, PicturesAre32BitAndTheMarkerLiesInEveryImage)
 {
     for (int32_t slot = 0; slot < kSlots; ++slot) {
@@ -142,24 +151,28 @@ TEST_F(IvrelDemoArchive, PicturesAre32BitAndTheMarkerLiesInEveryImage)
                 EXPECT_LE(mask.Height(), image.Height()) << frame.maskName;
                 maskWidth = mask.Width();
             }
-            EXPECT_LE(maskWidth, DemoMarker::kLeft) << frame.maskName;
-            EXPECT_GE(maskWidth + image.Width(), DemoMarker::kLeft + DemoMarker::kWidth);
+            const DemoMarkerBox marker = DemoMarkerOn(kIvrelDemoMarker, maskWidth + image.Width());
+            EXPECT_LE(maskWidth, marker.left) << frame.maskName;
+            EXPECT_GE(maskWidth + image.Width(), marker.right);
         }
     }
 }
 
-TEST_F(IvrelDemoArchive, MarkerNamesTheSlotAndTheFrameWhosePictureIsShown)
+TEST_F(IvrelDemoArchive, MarkerInsideTheCharacterNamesTheSlotAndTheFrameWhosePictureIsShown)
 {
     for (int32_t slot = 0; slot < kSlots; ++slot) {
         const IvrelScript script = LoadScript(slot);
         for (size_t index = 0; index < script.frames.size(); ++index) {
             SCOPED_TRACE(testing::Message() << "slot " << slot << " frame " << index);
-            const Canvas canvas = Compose(script.frames[index]);
+            int32_t maskWidth = 0;
+            const Canvas canvas = Compose(script.frames[index], maskWidth);
+            const DemoMarkerBox marker = DemoMarkerOn(kIvrelDemoMarker, canvas.width);
             int markedSlot = -1;
             int markedFrame = -1;
-            ASSERT_TRUE(DecodeDemoMarker([&](int x, int y) { return canvas.At(x, y); }, markedSlot, markedFrame));
+            ASSERT_TRUE(DecodeDemoMarker(marker, [&](int x, int y) { return canvas.At(x, y); }, markedSlot, markedFrame));
             EXPECT_EQ(markedSlot, slot);
             EXPECT_EQ(markedFrame, static_cast<int>(ShownFrame(script, index)));
+            ASSERT_NO_FATAL_FAILURE(ExpectMarkerInsideTheCharacter(canvas, marker, RobePoint(canvas.width, maskWidth)));
         }
     }
 }
@@ -175,10 +188,10 @@ TEST_F(IvrelDemoArchive, TheFigureCoversBothClickBandsInEveryFrame)
             SCOPED_TRACE(testing::Message() << "slot " << slot << " frame " << index);
             int32_t maskWidth = 0;
             const Canvas canvas = Compose(script.frames[index], maskWidth);
-            const int32_t middle = maskWidth + (canvas.width - maskWidth) / 2;
+            const POINT robe = RobePoint(canvas.width, maskWidth);
             for (int32_t y = kIvrelUpperBand.top; y <= kIvrelLowerBand.bottom; ++y)
-                ASSERT_NE(canvas.At(middle, y), kKey) << "row " << y;
-            ASSERT_NE(canvas.At(middle, 200), kKey) << "the robe";
+                ASSERT_NE(canvas.At(robe.x, y), kKey) << "row " << y;
+            ASSERT_NE(canvas.At(robe.x, robe.y), kKey) << "the robe";
         }
     }
 }
@@ -227,7 +240,7 @@ TEST_F(IvrelDemoArchive, EveryActionLooksDifferent)
     for (int32_t slot = 0; slot < kSlots; ++slot) {
         const IvrelScript script = LoadScript(slot);
         ASSERT_FALSE(script.frames.empty()) << slot;
-        first.push_back(Compose(script.frames[0]).WithoutMarker());
+        first.push_back(Compose(script.frames[0]).WithoutMarker(kIvrelDemoMarker));
     }
     for (int32_t a = 0; a < kSlots; ++a)
         for (int32_t b = a + 1; b < kSlots; ++b)
@@ -248,7 +261,7 @@ TEST_F(IvrelDemoArchive, IdleChangesThePictureButKeepsTheShapeAndThePlace)
         EXPECT_EQ(canvas.Shape(), first.Shape());
         EXPECT_EQ(idle.frames[index].offsetX, idle.frames[0].offsetX);
         EXPECT_EQ(idle.frames[index].offsetY, idle.frames[0].offsetY);
-        if (canvas.WithoutMarker().pixels != first.WithoutMarker().pixels)
+        if (canvas.WithoutMarker(kIvrelDemoMarker).pixels != first.WithoutMarker(kIvrelDemoMarker).pixels)
             ++otherPictures;
     }
     EXPECT_GE(otherPictures, 2) << "a blink and a glance";

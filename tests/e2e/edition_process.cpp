@@ -7,7 +7,6 @@
 #include "editions/quenna/quenna_edition.h"
 #include "editions/sorlun/sorlun_edition.h"
 #include "editions/tavri/tavri_edition.h"
-#include "tools/demo_character/demo_markers.h"
 
 #include <shlobj.h>
 
@@ -153,31 +152,31 @@ bool ChooseMenuItem(int position)
 
 const EditionProgram& QuennaProgram()
 {
-    static const EditionProgram program{QuennaEdition(), QUENNA_EXE, QUENNA_DEMO_ARCHIVE};
+    static const EditionProgram program{QuennaEdition(), QUENNA_EXE, QUENNA_DEMO_ARCHIVE, kQuennaDemoMarker};
     return program;
 }
 
 const EditionProgram& PelmoProgram()
 {
-    static const EditionProgram program{PelmoEdition(), PELMO_EXE, PELMO_DEMO_ARCHIVE};
+    static const EditionProgram program{PelmoEdition(), PELMO_EXE, PELMO_DEMO_ARCHIVE, kPelmoDemoMarker};
     return program;
 }
 
 const EditionProgram& TavriProgram()
 {
-    static const EditionProgram program{TavriEdition(), TAVRI_EXE, TAVRI_DEMO_ARCHIVE};
+    static const EditionProgram program{TavriEdition(), TAVRI_EXE, TAVRI_DEMO_ARCHIVE, kTavriDemoMarker};
     return program;
 }
 
 const EditionProgram& SorlunProgram()
 {
-    static const EditionProgram program{SorlunEdition(), SORLUN_EXE, SORLUN_DEMO_ARCHIVE};
+    static const EditionProgram program{SorlunEdition(), SORLUN_EXE, SORLUN_DEMO_ARCHIVE, kSorlunDemoMarker};
     return program;
 }
 
 const EditionProgram& IvrelProgram()
 {
-    static const EditionProgram program{IvrelEdition(), IVREL_EXE, IVREL_DEMO_ARCHIVE};
+    static const EditionProgram program{IvrelEdition(), IVREL_EXE, IVREL_DEMO_ARCHIVE, kIvrelDemoMarker};
     return program;
 }
 
@@ -324,10 +323,18 @@ HWND EditionProcess::FindProcessWindow(const std::string& className, const std::
     return search.found;
 }
 
+DemoMarkerBox EditionProcess::Marker() const
+{
+    const RECT rect = WindowRect();
+    return DemoMarkerOn(program_.marker, rect.right - rect.left);
+}
+
 bool EditionProcess::ShownFrame(int& slot, int& frame) const
 {
     const RECT rect = WindowRect();
-    return DecodeDemoMarker([&](int x, int y) { return ScreenPixel(rect.left + x, rect.top + y); }, slot, frame);
+    return DecodeDemoMarker(
+        DemoMarkerOn(program_.marker, rect.right - rect.left), [&](int x, int y) { return ScreenPixel(rect.left + x, rect.top + y); },
+        slot, frame);
 }
 
 bool EditionProcess::WaitForFrame(const std::function<bool(int slot, int frame)>& wanted, DWORD timeoutMs) const

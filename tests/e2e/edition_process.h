@@ -4,6 +4,7 @@
 #include "app/settings_record.h"
 #include "tests/support/documents_folder_lock.h"
 #include "tests/support/temp_dir.h"
+#include "tools/demo_character/demo_markers.h"
 
 #include <windows.h>
 
@@ -13,11 +14,13 @@
 #include <vector>
 
 // An edition's program as the build made it, with its demo character's
-// archive; both paths in Windows form.
+// archive (both paths in Windows form) and where that character's pictures
+// carry their marker.
 struct EditionProgram {
     const EditionParameters& edition;
     std::string program;
     std::string archive;
+    DemoMarkerPlace marker;
 };
 
 // The editions' programs of this build.
@@ -76,6 +79,8 @@ public:
     // (empty: any), or null.
     HWND FindProcessWindow(const std::string& className, const std::string& caption) const;
 
+    // The marker's cells on the window's canvas as the window stands now.
+    DemoMarkerBox Marker() const;
     // The slot and frame the window shows now, read from the picture's
     // marker on the screen; false when no marker can be read.
     bool ShownFrame(int& slot, int& frame) const;

@@ -65,7 +65,7 @@ TEST(EditionProcess, MakesItsEditionsSettingsFoldersWhateverBytesTheirNamesHoldA
     ASSERT_EQ(GetACP(), 932u) << "the folder names are code page 932 bytes";
     EditionParameters table = QuennaEdition();
     table.settings.folderWord = "ソルビ＆表編";
-    const EditionProgram program{table, QuennaProgram().program, QuennaProgram().archive};
+    const EditionProgram program{table, QuennaProgram().program, QuennaProgram().archive, QuennaProgram().marker};
     // Held across the process object's own hold, so that what was there
     // before it is known.
     DocumentsFolderLock lock;
@@ -260,7 +260,7 @@ TEST_P(EditionPainting, WhatIsUncoveredOrAskedForIsPaintedAgainWhileTheDialogIsO
         differing = DifferingPixels(process.Window(), rect, dialogRect, before, ScreenPixels(rect));
         return differing == 0;
     };
-    const POINT marker = OnScreen(rect, POINT{DemoMarker::kLeft, DemoMarker::kTop});
+    const POINT marker = OnScreen(rect, POINT{process.Marker().left, process.Marker().top});
     const auto markerWhite = [&] { return ScreenPixel(marker.x, marker.y) == 0xFFFFFFu; };
 
     {

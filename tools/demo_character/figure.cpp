@@ -130,12 +130,14 @@ void OutlinedStroke(Sketch& sketch, const std::vector<Point>& points, float radi
     sketch.Stroke(points, radius, colour);
 }
 
-void DrawFigure(Sketch& sketch, const Look& look, const Pose& pose)
+void DrawFigure(Sketch& sketch, const Look& look, const Pose& pose, const std::function<void()>& wornOnHead)
 {
     const Skeleton s = Place(pose);
     DrawLegs(sketch, look.colours, pose, s);
     look.outfit(sketch, look.colours, s);
     DrawHead(sketch, look, pose, s);
+    if (wornOnHead)
+        wornOnHead();
     for (const auto& [shoulder, hand] : {std::pair{s.leftShoulder, s.leftHand}, std::pair{s.rightShoulder, s.rightHand}})
         sketch.Paint(Capsule{shoulder, hand, 12}, look.colours.sleeves, kOutline, kLine);
     for (const Prop& prop : pose.held)

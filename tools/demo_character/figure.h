@@ -3,6 +3,7 @@
 #include "tools/demo_character/sketch.h"
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 // The figure every demo character is made of: a round head with a face,
@@ -124,7 +125,11 @@ struct Look {
     PartDrawer outfit;
 };
 
-void DrawFigure(Sketch& sketch, const Look& look, const Pose& pose);
+// The figure in the pose. wornOnHead, when given, draws what the figure
+// wears in its hair or on its hat: after the head, so that it lies on it,
+// and before the arms and props, which pass in front of it as they pass in
+// front of the head.
+void DrawFigure(Sketch& sketch, const Look& look, const Pose& pose, const std::function<void()>& wornOnHead = {});
 
 // A thick line with an outline around it.
 void OutlinedStroke(Sketch& sketch, const std::vector<Point>& points, float radius, uint32_t colour);

@@ -1,11 +1,12 @@
 #include "tools/demo_character/frame_pictures.h"
 
 #include "tools/demo_character/backdrops.h"
-#include "tools/demo_character/demo_markers.h"
+#include "tools/demo_character/marker_trims.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <functional>
 
 namespace {
 
@@ -14,9 +15,9 @@ struct Box {
 };
 
 // Every figure's box on the canvas, and the marker.
-Box PictureBox(const CharacterDesign& design)
+Box PictureBox(const CharacterDesign& design, const DemoMarkerBox& marker)
 {
-    Box box{DemoMarker::kLeft, DemoMarker::kTop, DemoMarker::kLeft + DemoMarker::kWidth, DemoMarker::kTop + DemoMarker::kCellSize};
+    Box box{marker.left, marker.top, marker.right, marker.bottom};
     for (const FigureDesign& figure : design.figures) {
         const Point topLeft = figure.placement.ToCanvas({FigureBox::kLeft, FigureBox::kTop});
         const Point bottomRight = figure.placement.ToCanvas({FigureBox::kRight, FigureBox::kBottom});
@@ -38,29 +39,25 @@ std::vector<Placement> Placements(const CharacterDesign& design)
 
 } // namespace
 
-void DrawMarker(Raster& raster, int slot, int frame)
+Raster DrawFramePicture(const CharacterDesign& design, const FramePlan& frame, const DemoMarkerBox& marker, int slot,
+                        int frameIndex)
 {
-    for (int cell = 0; cell < DemoMarker::kCellCount; ++cell)
-        raster.FillRect(DemoMarker::kLeft + cell * DemoMarker::kCellSize, DemoMarker::kTop, DemoMarker::kCellSize, DemoMarker::kCellSize,
-                        DemoMarkerCellColour(slot, frame, cell));
-}
-
-Raster DrawFramePicture(const CharacterDesign& design, const FramePlan& frame, int slot, int frameIndex)
-{
-    const Box box = PictureBox(design);
+    const Box box = PictureBox(design, marker);
     Raster picture(box.left, box.top, box.right - box.left, box.bottom - box.top, kKeyColour);
+    const MarkerClip& clip = design.markerClip;
+    const auto wearClip = [&] { DrawMarkerClip(picture, marker, clip.colour, slot, frameIndex); };
     // Right to left: where two figures meet, the left one stands in front.
     for (size_t i = design.figures.size(); i-- > 0;) {
         Sketch sketch(picture, design.figures[i].placement);
-        DrawFigure(sketch, design.figures[i].look, i < frame.poses.size() ? frame.poses[i] : Pose{});
+        DrawFigure(sketch, design.figures[i].look, i < frame.poses.size() ? frame.poses[i] : Pose{},
+                   i == clip.wearer ? std::function<void()>(wearClip) : nullptr);
     }
-    DrawMarker(picture, slot, frameIndex);
     return picture;
 }
 
-void PictureCorner(const CharacterDesign& design, int& left, int& top)
+void PictureCorner(const CharacterDesign& design, const DemoMarkerBox& marker, int& left, int& top)
 {
-    const Box box = PictureBox(design);
+    const Box box = PictureBox(design, marker);
     left = box.left;
     top = box.top;
 }

@@ -25,7 +25,8 @@ class NumberedArchive {
 public:
     NumberedArchive(const EditionParameters& edition, const CharacterDesign& design)
         : edition_(edition), design_(design),
-          canvas_{2 * edition.behaviour.originOffsetX, 2 * edition.behaviour.originOffsetY}
+          canvas_{2 * edition.behaviour.originOffsetX, 2 * edition.behaviour.originOffsetY},
+          marker_(DemoMarkerOn(design.markerClip.place, canvas_.width))
     {
     }
 
@@ -70,12 +71,12 @@ private:
     {
         frame.imageName = PictureName(design_, slot, owner);
         if (!content_.Has(frame.imageName + ".bmz")) {
-            const Raster picture = DrawFramePicture(design_, drawn, slot, owner);
+            const Raster picture = DrawFramePicture(design_, drawn, marker_, slot, owner);
             if (!OnCanvas(picture, frame.imageName, error))
                 return false;
             content_.Add(frame.imageName + ".bmz", EncodeBmp32(picture));
         }
-        PictureCorner(design_, frame.imageX, frame.imageY);
+        PictureCorner(design_, marker_, frame.imageX, frame.imageY);
         if (drawn.backdrop == Backdrop::None)
             return true;
         const Raster backdrop = DrawBackdrop(design_, drawn.backdrop, hour);
@@ -101,6 +102,7 @@ private:
     const EditionParameters& edition_;
     const CharacterDesign& design_;
     const Canvas canvas_;
+    const DemoMarkerBox marker_;
     ArchiveContent content_;
 };
 

@@ -1,7 +1,7 @@
 // Ivrel's demo character: a wizard with long silver hair under a pointed
-// green hat with a gold band, in a green robe with gold stars. An owl on a
-// floating book keeps him company at his left, and the hour chimes show a
-// clock there.
+// green hat with a gold band and stones set in its brim, in a green robe
+// with gold stars. An owl on a floating book keeps him company at his left,
+// and the hour chimes show a clock there.
 //
 // Ivrel's archive is in his own older form (editions/ivrel/ivrel_script.h):
 // scripts named by his slot table, frames that each place the window from
@@ -14,7 +14,7 @@
 #include "tools/demo_character/archive_content.h"
 #include "tools/demo_character/backdrops.h"
 #include "tools/demo_character/character_registry.h"
-#include "tools/demo_character/frame_pictures.h"
+#include "tools/demo_character/marker_trims.h"
 #include "tools/demo_character/media_files.h"
 #include "tools/demo_character/voices.h"
 
@@ -22,7 +22,6 @@
 
 #include <cmath>
 #include <cstdio>
-#include <map>
 #include <string>
 #include <utility>
 #include <vector>
@@ -226,7 +225,7 @@ public:
             const FramePlan& drawn = plan.frames[owner];
             IvrelScriptFrame frame;
             frame.maskName = AddSide(SideOf(drawn.backdrop), plan.clockHour);
-            frame.imageName = AddImage(slot, static_cast<int>(owner), drawn, frame.maskName);
+            frame.imageName = AddImage(slot, static_cast<int>(owner), drawn);
             frame.durationMs = framePlan.ms;
             // An alias stands where the frame it repeats stands.
             frame.offsetX = slotPlan.offsets[owner].x;
@@ -257,25 +256,25 @@ private:
         if (!name.empty() && !content_.Has(name + ".bmz")) {
             const Raster picture = side == Side::Owl ? DrawOwl() : DrawSideClock(hour);
             content_.Add(name + ".bmz", EncodeBmp32(picture));
-            sideWidths_[name] = picture.Width();
         }
         return name;
     }
 
-    // The frame's image, drawn where it stands on the window's canvas:
-    // right of the side picture, whose width moves the marker's place in
-    // the image.
-    std::string AddImage(int slot, int owner, const FramePlan& drawn, const std::string& side)
+    // The frame's image with the marker in the stones of his hat's brim.
+    // The image is the right part of the window's canvas whatever side
+    // picture stands left of it, so the marker's place, counted from the
+    // canvas's right edge, is the same in every image.
+    std::string AddImage(int slot, int owner, const FramePlan& drawn)
     {
         const std::string name = Numbered("ivrel%02d_%d", slot, owner);
         if (content_.Has(name + ".bmz"))
             return name;
-        const int left = side.empty() ? 0 : sideWidths_[side];
-        Raster picture(left, 0, kImageWidth, kImageHeight, kKeyColour);
-        const Placement placement{left + (kFigureCentreX - FigureBox::kLeft) * kScale, kTop, kScale};
+        Raster picture(0, 0, kImageWidth, kImageHeight, kKeyColour);
+        const Placement placement{(kFigureCentreX - FigureBox::kLeft) * kScale, kTop, kScale};
         Sketch sketch(picture, placement);
-        DrawFigure(sketch, kLook, drawn.poses.empty() ? Pose{} : drawn.poses[0]);
-        DrawMarker(picture, slot, owner);
+        const DemoMarkerBox marker = DemoMarkerOn(kIvrelDemoMarker, kImageWidth);
+        DrawFigure(sketch, kLook, drawn.poses.empty() ? Pose{} : drawn.poses[0],
+                   [&] { DrawMarkerStones(picture, marker, kHatBand, slot, owner); });
         content_.Add(name + ".bmz", EncodeBmp32(picture));
         return name;
     }
@@ -288,7 +287,6 @@ private:
     }
 
     ArchiveContent content_;
-    std::map<std::string, int> sideWidths_;
 };
 
 bool BuildIvrelArchive(std::vector<ArchiveItem>& items, std::string& error)

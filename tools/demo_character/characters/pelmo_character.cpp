@@ -1,6 +1,7 @@
-// Pelmo's demo character: a boy with spiky ginger hair and a star clip, a
-// yellow shirt under blue overalls and brown boots. He stands left of the
-// canvas centre, over the edition's click areas (the head and the chest).
+// Pelmo's demo character: a boy with spiky ginger hair, a star clip and a
+// bar clip, a yellow shirt under blue overalls and brown boots. He stands
+// left of the canvas centre, over the edition's click areas (the head and
+// the chest).
 #include "editions/pelmo/pelmo_edition.h"
 #include "tools/demo_character/character_registry.h"
 #include "tools/demo_character/numbered_archive.h"
@@ -77,7 +78,8 @@ const CharacterDesign& Design()
 {
     // Head and chest over the click areas A (160, 128)-(272, 218) and
     // B (160, 219)-(270, 265); the clock to his right.
-    static const CharacterDesign design{"pelmo", {{{kColours, Spikes, SpikyFringe, Overalls}, {216, 36, 0.95f}}}, 400, 50, 0.85f};
+    static const CharacterDesign design{"pelmo", {{{kColours, Spikes, SpikyFringe, Overalls}, {216, 36, 0.95f}}}, 400, 50, 0.85f,
+                                        {kPelmoDemoMarker, 0, kColours.trim}};
     return design;
 }
 

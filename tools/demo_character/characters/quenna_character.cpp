@@ -1,5 +1,5 @@
-// Quenna's demo character: a round-headed girl with lilac hair in two buns,
-// a teal dress with a heart pocket and red shoes.
+// Quenna's demo character: a round-headed girl with lilac hair in two buns
+// and a cream clip, a teal dress with a heart pocket and red shoes.
 #include "editions/quenna/quenna_edition.h"
 #include "tools/demo_character/character_registry.h"
 #include "tools/demo_character/numbered_archive.h"
@@ -54,7 +54,7 @@ const CharacterDesign& Design()
 {
     // She fills the edition's canvas as the figure units were made for her.
     static const CharacterDesign design{
-        "quenna", {{{kColours, Buns, Locks, Dress}, {kFigureCentreX, 0, 1}}}, 398, 36, 1.0f};
+        "quenna", {{{kColours, Buns, Locks, Dress}, {kFigureCentreX, 0, 1}}}, 398, 36, 1.0f, {kQuennaDemoMarker, 0, kColours.trim}};
     return design;
 }
 

@@ -1,8 +1,8 @@
 // Sorlun's demo character: two girls side by side. ソルビ on the left has a
-// golden bob with a blunt fringe and a sky-blue dress with puffed sleeves;
-// ルネット on the right has rose twin tails tied with white bows and a
-// sailor blouse over a plum skirt. ソルビ stands a little in front where
-// they meet, as on the edition's icon.
+// golden bob with a blunt fringe and a white clip, and a sky-blue dress
+// with puffed sleeves; ルネット on the right has rose twin tails tied with
+// white bows and a sailor blouse over a plum skirt. ソルビ stands a little
+// in front where they meet, as on the edition's icon.
 //
 // The two stand close, each over the two click areas of her side: the
 // figure is drawn smaller than the one-figure characters, and what the
@@ -53,8 +53,9 @@ void Bob(Sketch& sketch, const Palette& colours, const Skeleton& s)
                 colours.hairDark);
 }
 
-// A blunt fringe and locks that frame the cheeks, with a small clip. The
-// skull's outline is hair inside the bob, which wraps the whole head.
+// A blunt fringe and locks that frame the cheeks (her clip is the design's
+// marker clip). The skull's outline is hair inside the bob, which wraps the
+// whole head.
 void BluntFringe(Sketch& sketch, const Palette& colours, const Skeleton& s)
 {
     const float fx = kFigureCentreX + s.faceDx;
@@ -64,7 +65,6 @@ void BluntFringe(Sketch& sketch, const Palette& colours, const Skeleton& s)
                     colours.skin);
     for (float side : {-1.0f, 1.0f})
         sketch.FillOver(Oval{fx + side * 82, 182 + dy, 14, 44}, colours.hair, colours.skin);
-    sketch.Paint(Oval{fx - 58, 100 + dy, 9, 9}, colours.trim, kOutline, 2);
 }
 
 // Two tails tied high on the sides of the head, hanging to the waist.
@@ -133,7 +133,8 @@ const CharacterDesign& Design()
                                          {{kRunette, TwinTails, PartedFringe, SailorSuit}, {322, 32, 0.75f}}},
                                         207,
                                         354,
-                                        1.12f};
+                                        1.12f,
+                                        {kSorlunDemoMarker, 0, kSorubi.trim}};
     return design;
 }
 

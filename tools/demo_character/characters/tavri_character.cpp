@@ -1,7 +1,7 @@
 // Tavri's demo character: a girl with long navy hair down to her shoulders
-// under a red headband, in a jade tunic with a red sash and dark boots. She
-// stands left of the canvas centre, over the edition's click areas (the
-// head and the chest), and walks in long strides.
+// under a red headband with a red slide in her fringe, in a jade tunic with
+// a red sash and dark boots. She stands left of the canvas centre, over the
+// edition's click areas (the head and the chest), and walks in long strides.
 #include "editions/tavri/tavri_edition.h"
 #include "tools/demo_character/character_registry.h"
 #include "tools/demo_character/numbered_archive.h"
@@ -63,7 +63,8 @@ const CharacterDesign& Design()
 {
     // Head and chest over the click areas A (168, 96)-(280, 191) and
     // B (214, 192)-(257, 239); the clock to her right.
-    static const CharacterDesign design{"tavri", {{{kColours, LongHair, FringeAndHeadband, Tunic}, {224, 0, 1}}}, 356, 40, 1.1f};
+    static const CharacterDesign design{"tavri", {{{kColours, LongHair, FringeAndHeadband, Tunic}, {224, 0, 1}}}, 356, 40, 1.1f,
+                                        {kTavriDemoMarker, 0, kColours.trim}};
     return design;
 }
 
