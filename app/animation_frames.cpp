@@ -116,24 +116,31 @@ Bitmap& CharacterLoader::Picture(const std::string& name, LastPicture& last)
     last.loaded = true;
     // An empty name is no picture: the archive reader would take it for the
     // whole file.
-    if (!name.empty() && bytesLeft_ != 0) {
-        PackSource source;
-        source.path = archive_;
-        source.name = name;
-        // Held only until another picture replaces it: it must fit in what
-        // the budget has left, but takes nothing from it. Decoding it takes
-        // from the pictures' own allowance; once that is spent, loading
-        // ends as if the budget were.
-        if (last.picture.Load(source)) {
-            const uint64_t bytes = last.picture.BlockSize();
-            const bool decodable = bytes <= pictureBytesLeft_;
-            pictureBytesLeft_ = decodable ? pictureBytesLeft_ - bytes : 0;
-            if (!decodable)
-                bytesLeft_ = 0;
-            if (!decodable || !Fits(bytes))
-                last.picture.Release();
-        }
+    if (name.empty() || bytesLeft_ == 0)
+        return last.picture;
+    PackSource source;
+    source.path = archive_;
+    source.name = name;
+    PackFile pack;
+    if (!pack.LoadInflated(source))
+        return last.picture;
+    // Decoding takes from the pictures' own allowance, whatever the bytes
+    // turn out to hold; once it is spent, loading ends as if the budget
+    // were.
+    const uint64_t bytes = static_cast<uint64_t>(pack.LoadedSize());
+    if (bytes > pictureBytesLeft_) {
+        pictureBytesLeft_ = 0;
+        bytesLeft_ = 0;
+        return last.picture;
     }
+    pictureBytesLeft_ -= bytes;
+    // Held only until another picture replaces it, it takes nothing from
+    // the budget; but with the other picture held beside it, it must fit
+    // in what the budget has left.
+    const LastPicture& other = &last == &lastImage_ ? lastMask_ : lastImage_;
+    if (!Fits(bytes + other.picture.BlockSize()))
+        return last.picture;
+    last.picture.Attach(pack.Take().Release(), static_cast<size_t>(bytes));
     return last.picture;
 }
 
@@ -310,7 +317,10 @@ void PaintShownFrame(WindowControl& window, FrameOnWindow& shown)
         return;
     if (!window.DC.Begin(true)) {
         // Nothing can be painted now; asking again at once would repeat.
+        // What the window shows is unknown: the next show of the frame
+        // copies it.
         ::ValidateRect(hwnd, nullptr);
+        shown.copied = false;
         return;
     }
     // A copy that fails leaves that part as it was. Asking for painting

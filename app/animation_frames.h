@@ -57,8 +57,9 @@ struct CharacterSlot {
 // damaged archive of many frames with large canvases or voices would
 // otherwise keep start-up busy for hours before running out of memory. The
 // pictures the canvases are composed from are held only until the next
-// one replaces them, so they take nothing from it; but no picture larger
-// than what is left of it is loaded.
+// one replaces them, so they take nothing from it; but a picture that,
+// with the other one held beside it, is larger than what is left of it is
+// dropped as soon as it is decoded.
 constexpr uint64_t kMostLoadedBytes = uint64_t{1} << 30;
 
 // How many bytes of pictures a loader may decode, in all, for each byte of
@@ -109,8 +110,9 @@ public:
     // empty, and so does a load that runs out of memory; a missing picture,
     // or a voice whose bytes do not hold the wave they describe, leaves
     // only that part out. Once the loader's byte budget is spent (or a
-    // picture larger than what is left of it was found, or the pictures
-    // decoded came to kDecodedPictureBytesPerBudgetByte times the budget),
+    // picture, with the other one held, larger than what is left of it was
+    // found, or the pictures decoded came to
+    // kDecodedPictureBytesPerBudgetByte times the budget),
     // frames keep their records but get no voice and no picture; once it has
     // composed kMostComposedFrames frames, the frames after keep their
     // records and voices but get no picture.
@@ -122,8 +124,9 @@ public:
     // DIB section and the window shape (the one an earlier frame has, when
     // equal). A canvas of a size no window could have is not made, nor one
     // the byte budget has no room for, nor any once the loader has composed
-    // its most frames (the frame then shows nothing). A picture larger than
-    // what is left of the budget is not loaded, and spends what is left.
+    // its most frames (the frame then shows nothing). A picture that, with the
+    // other one held, is larger than what is left of the budget is dropped,
+    // and spends what is left.
     void ComposeFrame(FrameMedia& media, FrameInfo& frame);
 
     // The voice of that entry name, from the byte budget; none when the
@@ -140,7 +143,7 @@ private:
 
     void LoadSlotParts(CharacterSlot& slot, const std::string& scriptName);
     // The picture of that entry name, loaded unless it is the last one; one
-    // without an image when there is none.
+    // without an image when there is none (or no room for it).
     Bitmap& Picture(const std::string& name, LastPicture& last);
     // Whether that many bytes fit in what is left of the budget; false, and
     // nothing left, when they do not.

@@ -208,34 +208,66 @@ TEST_F(HostileCharacter, APictureLargerThanTheBudgetLeftIsNotLoaded)
 // each fitting the budget: decoding them all would keep start-up busy for
 // hours at the program's sizes. A loader decodes pictures up to
 // kDecodedPictureBytesPerBudgetByte times its budget; the frames after get
-// nothing, as past a spent budget, though their sections would fit.
+// nothing, as past a spent budget, though their sections would fit. Entries
+// that decode to no picture at all take from the allowance as well.
 TEST_F(HostileCharacter, PicturesAreDecodedOnlyUpToTheirAllowance)
 {
     constexpr int32_t kSide = 64;
     constexpr int kFrames = 40;
     const std::string large = Picture(kSide, kSide, kBlue);
-    Entries entries;
-    std::vector<ScriptFrame> frames;
-    for (int i = 0; i < kFrames; ++i) {
-        const std::string name = "picture" + std::to_string(i);
-        entries.push_back({name + ".bmz", large});
-        frames.push_back(Frame(name, "", ""));
-    }
-    entries.push_back({"slot.ttp", Script(2, 8, 8, frames)});
-    CharacterArchive archive(entries);
-    const uint64_t budget = 4 * large.size();
-    ASSERT_LT(uint64_t{kFrames} * 4 * 8 * 8, budget) << "every frame's section fits";
-    const uint64_t pixelBytes = 4 * kSide * kSide;
-    const size_t decodable = static_cast<size_t>(kDecodedPictureBytesPerBudgetByte * budget / pixelBytes);
-    ASSERT_LT(decodable, static_cast<size_t>(kFrames));
+    const std::string noPicture(large.size(), 'x');
+    for (const bool pictures : {true, false}) {
+        SCOPED_TRACE(pictures ? "large pictures" : "entries as large that hold no picture");
+        Entries entries;
+        std::vector<ScriptFrame> frames;
+        for (int i = 0; i < kFrames; ++i) {
+            const std::string name = "picture" + std::to_string(i);
+            entries.push_back({name + ".bmz", pictures ? large : noPicture});
+            frames.push_back(Frame(name, "", ""));
+        }
+        entries.push_back({"slot.ttp", Script(2, 8, 8, frames)});
+        CharacterArchive archive(entries);
+        const uint64_t budget = 4 * large.size();
+        ASSERT_LT(uint64_t{kFrames} * 4 * 8 * 8, budget) << "every frame's section fits";
+        const size_t decodable = static_cast<size_t>(kDecodedPictureBytesPerBudgetByte * budget / large.size());
+        ASSERT_LT(decodable, static_cast<size_t>(kFrames));
 
-    CharacterSlot slot;
-    CharacterLoader(archive.Path(), budget).LoadSlotScript(slot, "slot.ttp");
-    ASSERT_EQ(slot.media.size(), static_cast<size_t>(kFrames)) << "every frame keeps its record";
-    for (size_t i = 0; i < slot.media.size(); ++i) {
-        const bool composed = i < decodable;
-        EXPECT_EQ(slot.media[i].surface.IsBuilt(), composed) << i;
-        EXPECT_EQ(slot.media[i].imageWidth, composed ? kSide : 0) << i;
+        CharacterSlot slot;
+        CharacterLoader(archive.Path(), budget).LoadSlotScript(slot, "slot.ttp");
+        ASSERT_EQ(slot.media.size(), static_cast<size_t>(kFrames)) << "every frame keeps its record";
+        for (size_t i = 0; i < slot.media.size(); ++i) {
+            const bool composed = i < decodable;
+            EXPECT_EQ(slot.media[i].surface.IsBuilt(), composed) << i;
+            EXPECT_EQ(slot.media[i].imageWidth, composed && pictures ? kSide : 0) << i;
+        }
+    }
+}
+
+// A frame's image and mask are held together while its canvas is composed:
+// both together must fit in what the budget has left, or the frame is not
+// composed and the budget is spent.
+TEST_F(HostileCharacter, AnImageAndAMaskHeldTogetherMustFitTheBudgetLeft)
+{
+    const std::string picture = Picture(50, 50, kBlue);
+    CharacterArchive archive({{"image.bmz", picture},
+                              {"mask.bmz", Picture(50, 50, kRed)},
+                              {"slot.ttp", Script(2, 40, 30, {Frame("image", "", "mask")})}});
+    const uint64_t section = 4 * 40 * 30;
+    struct Case {
+        uint64_t budget;
+        bool composed;
+    };
+    const Case cases[] = {
+        {section + picture.size() + picture.size() / 4, false},
+        {section + 2 * picture.size(), true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.budget);
+        CharacterSlot slot;
+        CharacterLoader(archive.Path(), c.budget).LoadSlotScript(slot, "slot.ttp");
+        ASSERT_EQ(slot.media.size(), 1u);
+        EXPECT_EQ(slot.media[0].surface.IsBuilt(), c.composed);
+        EXPECT_EQ(slot.media[0].maskWidth, c.composed ? 50 : 0);
     }
 }
 
