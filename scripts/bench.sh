@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Runs every benchmark in both builds and prints their figures side by side,
 # the i686 deliverables' architecture on the left and the x86_64 twin on the
-# right (the x86_64 twin alone, said so, where 32-bit programs cannot run): the pixel engine, window shapes, archive loading, and the Quenna
-# program's start-up, ticks and idle cost with the demo character (under
+# right (the twin alone, said so, where 32-bit programs cannot run): the
+# pixel engine, window shapes, archive loading, and the Quenna program's
+# start-up, ticks and idle cost with the demo character (under
 # Xvfb, or on DISPLAY with SESSION_DISPLAY=user); then the idle cost over
 # every process of the program's Wine state and the X server, beside a bare
 # timer window (tests/bench/idle_cost.py, Xvfb displays of its own). Builds
@@ -41,7 +42,7 @@ for i in range(max(len(left), len(right))):
     print(f"{a:<{width}}  | {b}".rstrip())
 PY
   else
-    echo "-- x86_64 (the 32-bit build cannot run here)"
+    echo "-- x86_64 (the 32-bit build does not run: $WINE32_MISSING)"
     cat "$out/x86_64.txt"
   fi
 }

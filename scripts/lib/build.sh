@@ -19,8 +19,7 @@ build_prepare() {
   . "$root/scripts/lib/session.sh"
   WINE32_MISSING=$(cat "$WINE32_STATUS_FILE")
   [ -n "$WINE32_MISSING" ] || WINE32_MISSING=$(session_wine32_missing)
-  SESSION_LOADER=wine
-  [ -z "$WINE32_MISSING" ] || SESSION_LOADER=$SESSION_WINE64_LOADER
+  session_loader_for "$WINE32_MISSING"
 }
 
 build_target() {

@@ -56,21 +56,20 @@ session_wine32_missing() {
   fi
 }
 
-# The loader a new state uses: Debian's wrapper where 32-bit code runs, as
+# Sets SESSION_LOADER, the loader the states use, from why 32-bit programs
+# cannot run (session_wine32_missing): Debian's wrapper where they can, as
 # the deliverables run, else the 64-bit loader alone.
-session_choose_loader() {
-  if [ -z "${SESSION_LOADER:-}" ]; then
-    if [ -z "$(session_wine32_missing)" ]; then
-      SESSION_LOADER=wine
-    else
-      SESSION_LOADER=$SESSION_WINE64_LOADER
-    fi
+session_loader_for() {
+  if [ -z "$1" ]; then
+    SESSION_LOADER=wine
+  else
+    SESSION_LOADER=$SESSION_WINE64_LOADER
   fi
 }
 
 # Runs a Windows program in the state being started, through its loader.
 session_wine() {
-  "$SESSION_ROOT/scripts/wine-exec" "$SESSION_STATE" "$@" </dev/null >/dev/null 2>&1
+  WINEDEBUG=-all "$SESSION_ROOT/scripts/wine-exec" "$SESSION_STATE" "$@" </dev/null >/dev/null 2>&1
 }
 
 session_start_xvfb() {
@@ -101,8 +100,18 @@ session_start() {
   export WINEPREFIX="$SESSION_STATE/prefix" HOME_FOR_WINE="$SESSION_STATE/home"
   # Every Wine call for this state, by these scripts, CTest and the build's
   # own tools (all through wine-exec), goes to the loader named here.
-  session_choose_loader
+  [ -n "${SESSION_LOADER:-}" ] || session_loader_for "$(session_wine32_missing)"
   echo "$SESSION_LOADER" >"$SESSION_STATE/loader"
+  # A prefix is used through the loader that made it (one made before this
+  # record was kept was made by `wine`): a state made for the other road
+  # is made again.
+  local made_by=wine
+  [ ! -s "$SESSION_STATE/prefix-loader" ] || made_by=$(cat "$SESSION_STATE/prefix-loader")
+  if [ -f "$WINEPREFIX/system.reg" ] && [ "$made_by" != "$SESSION_LOADER" ]; then
+    echo "session: the Wine prefix was made through $made_by, not $SESSION_LOADER; making it again"
+    WINEPREFIX="$WINEPREFIX" wineserver -k >/dev/null 2>&1 || true
+    rm -rf "$WINEPREFIX"
+  fi
   # A state made before 32-bit Wine was installed has no 32-bit system
   # folder, and once 32-bit Wine is there it runs nothing at all, not even
   # 64-bit programs: make it again.
@@ -114,6 +123,7 @@ session_start() {
   fi
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     echo "session: creating the Wine prefix (once per build folder)"
+    echo "$SESSION_LOADER" >"$SESSION_STATE/prefix-loader"
     # Through the 64-bit loader alone it only notes that it could not
     # start the 32-bit rundll32.
     session_wine wineboot -i || true

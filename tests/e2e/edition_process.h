@@ -115,6 +115,8 @@ bool WaitUntil(const std::function<bool()>& done, DWORD timeoutMs);
 uint32_t ScreenPixel(int32_t x, int32_t y);
 // The screen's pixels in rect, row by row, as 0x00RRGGBB.
 std::vector<uint32_t> ScreenPixels(const RECT& rect);
+// The layout of a top-down 32-bit picture of that size, rows without gaps.
+BITMAPINFO TopDown32BitLayout(int32_t width, int32_t height);
 
 // The mouse as the user moves it: the system's own input, at screen points.
 void MoveMouse(int32_t x, int32_t y);

@@ -102,13 +102,7 @@ std::string TrayIconTip(HWND iconWindow, DWORD timeoutMs)
 std::vector<uint32_t> TrayIconPicture(HICON icon, SIZE size, uint32_t background)
 {
     const size_t count = static_cast<size_t>(size.cx) * static_cast<size_t>(size.cy);
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = size.cx;
-    info.bmiHeader.biHeight = -size.cy;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    const BITMAPINFO info = TopDown32BitLayout(size.cx, size.cy);
     void* bits = nullptr;
     HDC memory = CreateCompatibleDC(nullptr);
     HBITMAP canvas = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);

@@ -4,8 +4,8 @@
 
 // Every picture of an edition's demo character carries a marker that tells a
 // test which animation slot and which of its pictures is on screen: a row of
-// square cells at a fixed place on the character canvas (the window's client
-// area), the edition's own place (below), part of the window's shape.
+// square cells at the edition's own place on the character canvas (the
+// window's client area; below), part of the window's shape.
 //
 //   cell 0              start, red   (255, 0, 0)
 //   cells 1 .. 6        slot number, most significant bit first (up to 63,
