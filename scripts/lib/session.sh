@@ -104,20 +104,20 @@ session_start() {
   echo "$SESSION_LOADER" >"$SESSION_STATE/loader"
   # A prefix is used through the loader that made it (one made before this
   # record was kept was made by `wine`): a state made for the other road
-  # is made again.
-  local made_by=wine
-  [ ! -s "$SESSION_STATE/prefix-loader" ] || made_by=$(cat "$SESSION_STATE/prefix-loader")
-  if [ -f "$WINEPREFIX/system.reg" ] && [ "$made_by" != "$SESSION_LOADER" ]; then
-    echo "session: the Wine prefix was made through $made_by, not $SESSION_LOADER; making it again"
-    WINEPREFIX="$WINEPREFIX" wineserver -k >/dev/null 2>&1 || true
-    rm -rf "$WINEPREFIX"
+  # is made again. So is one made before 32-bit Wine was installed: it has
+  # no 32-bit system folder, and once 32-bit Wine is there it runs nothing
+  # at all, not even 64-bit programs.
+  local made_by=wine remake=""
+  [ ! -s "$SESSION_STATE/prefix-loader" ] || made_by=$(<"$SESSION_STATE/prefix-loader")
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    :
+  elif [ "$made_by" != "$SESSION_LOADER" ]; then
+    remake="was made through $made_by, not $SESSION_LOADER"
+  elif [ "$SESSION_LOADER" = wine ] && [ -z "$(ls -A "$WINEPREFIX/drive_c/windows/syswow64" 2>/dev/null)" ]; then
+    remake="predates 32-bit Wine"
   fi
-  # A state made before 32-bit Wine was installed has no 32-bit system
-  # folder, and once 32-bit Wine is there it runs nothing at all, not even
-  # 64-bit programs: make it again.
-  if [ -f "$WINEPREFIX/system.reg" ] && [ "$SESSION_LOADER" = wine ] &&
-     [ -z "$(ls -A "$WINEPREFIX/drive_c/windows/syswow64" 2>/dev/null)" ]; then
-    echo "session: the Wine prefix predates 32-bit Wine; making it again"
+  if [ -n "$remake" ]; then
+    echo "session: the Wine prefix $remake; making it again"
     WINEPREFIX="$WINEPREFIX" wineserver -k >/dev/null 2>&1 || true
     rm -rf "$WINEPREFIX"
   fi

@@ -329,18 +329,27 @@ HWND EditionProcess::FindProcessWindow(const std::string& className, const std::
     return search.found;
 }
 
+namespace {
+
+// The marker's cells on the canvas of a window standing at rect.
+DemoMarkerBox MarkerOnWindow(const DemoMarkerPlace& place, const RECT& rect)
+{
+    return DemoMarkerOn(place, rect.right - rect.left);
+}
+
+} // namespace
+
 DemoMarkerBox EditionProcess::Marker() const
 {
-    const RECT rect = WindowRect();
-    return DemoMarkerOn(program_.marker, rect.right - rect.left);
+    return MarkerOnWindow(program_.marker, WindowRect());
 }
 
 bool EditionProcess::ShownFrame(int& slot, int& frame) const
 {
     const RECT rect = WindowRect();
     return DecodeDemoMarker(
-        DemoMarkerOn(program_.marker, rect.right - rect.left), [&](int x, int y) { return ScreenPixel(rect.left + x, rect.top + y); },
-        slot, frame);
+        MarkerOnWindow(program_.marker, rect), [&](int x, int y) { return ScreenPixel(rect.left + x, rect.top + y); }, slot,
+        frame);
 }
 
 bool EditionProcess::WaitForFrame(const std::function<bool(int slot, int frame)>& wanted, DWORD timeoutMs) const
